@@ -1,0 +1,17 @@
+// What the portable core needs from the operating system besides the card:
+// message boxes, one line of console output, ending the process, replacing a file.
+#pragma once
+
+struct SystemServices {
+    virtual ~SystemServices() = default;
+    // A modal message box with one OK button and no owner window.
+    virtual void showMessage(const char* text, const char* title) = 0;
+    // One line of text on standard output (the caller supplies the line end).
+    virtual void printText(const char* text) = 0;
+    // Ends the process with the exit code. The real one never returns; test
+    // fakes record the code and return, so callers must stop after calling it.
+    virtual void endProcess(int exitCode) = 0;
+    // Replaces `to` by `from` in one step (rename over an existing file).
+    // Returns false and leaves `to` untouched when it cannot.
+    virtual bool replaceFile(const char* from, const char* to) = 0;
+};

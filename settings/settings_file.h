@@ -1,0 +1,27 @@
+// Reading and writing radio.ini in its fixed section order.
+#pragma once
+#include <cstddef>
+#include "common/system_services.h"
+#include "settings/radio_settings.h"
+
+constexpr const char* kSettingsFileName = "radio.ini";
+
+// Parses the text of a settings file (CR LF or LF line ends) into settings.
+// Fields whose section is missing keep their values. Never reads outside `text`.
+void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings);
+
+// Reads `path` into settings. When it cannot be opened: "Error opening radio.ini
+// file!\n" / "Error", then endProcess(0), and returns false.
+bool readSettingsFile(const char* path, RadioSettings& settings, SystemServices& system);
+
+// The exact bytes that writeSettingsFile stores (CR LF line ends, no line end
+// after the port digits). lastStation is the text written as the last station.
+std::size_t formatSettingsText(const RadioSettings& settings, const char* lastStation,
+                               int powerStatus, char* out, std::size_t capacity);
+
+// Writes via a temporary file beside `path`, replacing `path` only after a
+// complete, flushed, closed write. On failure: the system error text on standard
+// output, "Can't open radio.ini for writing!" / "Error", endProcess(0); the old
+// file stays intact. Returns 0 on success.
+int writeSettingsFile(const char* path, const char* lastStation, int powerStatus,
+                      const RadioSettings& settings, SystemServices& system);
