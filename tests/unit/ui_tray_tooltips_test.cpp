@@ -57,13 +57,6 @@ TEST(Tray, MenuModel) {
     }
 }
 
-TEST(Tooltips, TableOrder) {
-    const int expected[kTooltipCount] = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008,
-                                         1009, 1011, 1010, 1025, 1024, 1030, 1027, 1026, 1033,
-                                         2,    1049, 1031, 1054, 1064, 1152, 1124};
-    for (int i = 0; i < kTooltipCount; ++i) EXPECT_EQ(kTooltipControls[i], expected[i]) << i;
-}
-
 TEST(Tooltips, Texts) {
     UiRig rig;
     rig.preset(2, "095.5");
