@@ -13,8 +13,13 @@ struct MainWindowState {
     int noTrayMode;
     int schedulerActive;
     int sleepTimerActive;
+    // Set by an accepted Jump: the display shows currentFrequency instead of
+    // the record of currentPresetIndex until a command changes the station.
     int jumpDisplayPending;
-    char jumpText[kFrequencyTextSize];
+    char jumpText[kFrequencyTextSize];   // the Jump dialog's field, at most 8 characters
+    // Set by the Jump dialog when OK accepts jumpText; tells the Jump flow
+    // that the dialog was not cancelled.
+    int jumpAccepted;
 };
 
 // Client-pixel rectangle of the frequency display (right and bottom exclusive).

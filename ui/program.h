@@ -38,6 +38,17 @@ struct MainWindowPlatform : SystemServices {
     // results straight into the Program record.
     virtual void runDialog(DialogId dialog) = 0;
     virtual LocalTime localTime() = 0;
+
+    // Added for the main window's initialisation and tray: each is a step the
+    // portable logic orders but only the skin can carry out. They have empty
+    // bodies so that platforms without a tray or tooltips need not provide them.
+    // Loads the tray's on and off icons (asked for only while noTrayMode is 0).
+    virtual void prepareTrayIcons() {}
+    // Creates the tooltip control and adds the main window's buttons as tools.
+    virtual void createTooltips() {}
+    // Reads the cursor position and shows the tray popup menu there, built
+    // from buildTrayMenuModel; returns when the menu closes.
+    virtual void showTrayMenu() {}
 };
 
 struct Program {

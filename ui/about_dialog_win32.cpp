@@ -1,0 +1,27 @@
+// The About dialog (template 138): what the program is and the system it is for.
+#include <windows.h>
+#include "ui/dialogs_win32.h"
+#include "ui/jump.h"
+
+static INT_PTR CALLBACK aboutDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        centreWindowOnScreen(dialog);
+        SetDlgItemTextA(dialog, kAboutSystemControl, kAboutSystemText);
+        return TRUE;   // the dialog manager puts the focus on the default button
+    case WM_COMMAND:
+        if (aboutDialogCloses(static_cast<unsigned>(wParam))) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void runAboutDialog(HINSTANCE instance, HWND owner, Program& program) {
+    (void)program;   // the About dialog shows fixed texts only
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(kAboutDialog), owner, aboutDialogProcedure,
+                    reinterpret_cast<LPARAM>(&program));
+}

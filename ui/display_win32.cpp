@@ -1,0 +1,98 @@
+// Paints the LCD-style frequency panel from bitmap resources, following the
+// draw list that the core computes, and sets the title after every paint.
+#include <windows.h>
+#include "ui/main_window.h"
+#include "ui/pending_core_win32.h"
+#include "ui/skin_win32.h"
+
+namespace {
+
+constexpr int kImageCount = 12;
+constexpr int kFirstDigitBitmap = 178;   // digits 0-9 are 178-187
+constexpr int kBlankCellBitmap = 188;
+constexpr int kBackgroundBitmap = 121;
+constexpr int kBackgroundIndex = 11;
+
+// The panel's own area: the background image at (13, 7), 128 x 35. Every
+// image of the panel lies inside it.
+constexpr int kPanelX = 13;
+constexpr int kPanelY = 7;
+constexpr int kPanelWidth = 128;
+constexpr int kPanelHeight = 35;
+
+HBITMAP displayImages[kImageCount];
+
+// Copies one image at its own size to (x, y) of `target` through a memory
+// context of its own. Returns false when that context could not be deleted.
+bool blitImage(HDC target, HBITMAP image, int x, int y) {
+    HDC memory = CreateCompatibleDC(target);
+    BITMAP info;
+    ZeroMemory(&info, sizeof info);
+    GetObjectA(image, sizeof info, &info);
+    HGDIOBJ previous = SelectObject(memory, image);
+    BitBlt(target, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    // Hand the image back before the context goes, so the image stays deletable.
+    if (previous != NULL && previous != HGDI_ERROR) SelectObject(memory, previous);
+    return DeleteDC(memory) != 0;
+}
+
+}  // namespace
+
+void loadDisplayImages() {
+    for (int i = 1; i <= 9; ++i) {
+        displayImages[i] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kFirstDigitBitmap + i));
+        if (displayImages[i] == NULL) MessageBoxA(NULL, "Bitmap handle is NULL", "ERROR", MB_OK);
+    }
+    displayImages[10] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kBlankCellBitmap));
+    displayImages[0] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kFirstDigitBitmap));
+    displayImages[kBackgroundIndex] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kBackgroundBitmap));
+}
+
+void releaseDisplayImages() {
+    for (HBITMAP& image : displayImages) {
+        if (image != NULL) DeleteObject(image);
+        image = NULL;
+    }
+}
+
+void paintDisplay(HWND window) {
+    DisplayDrawStep steps[kMaxDisplaySteps];
+    const int stepCount = buildDisplayDrawList(gProgram, steps);
+
+    PAINTSTRUCT paint;
+    HDC windowDc = BeginPaint(window, &paint);
+    // The images are composed off screen in their order and the panel is
+    // copied to the window once, so a repaint never flickers.
+    HDC panel = CreateCompatibleDC(windowDc);
+    HBITMAP panelBitmap = CreateCompatibleBitmap(windowDc, kPanelWidth, kPanelHeight);
+    HGDIOBJ previousPanelBitmap = SelectObject(panel, panelBitmap);
+
+    for (int i = 0; i < stepCount && i < kMaxDisplaySteps; ++i) {
+        const DisplayDrawStep& step = steps[i];
+        const int x = step.x - kPanelX;
+        const int y = step.y - kPanelY;
+        if (step.imageIndex >= 0) {
+            // The cached images: background and the four digit cells. A cell
+            // value without an image, or an image that failed to load, draws nothing.
+            if (step.imageIndex >= kImageCount || displayImages[step.imageIndex] == NULL) continue;
+            if (!blitImage(panel, displayImages[step.imageIndex], x, y)) {
+                MessageBoxA(window, "Error deleting hdcMem", "ERROR", MB_OK);
+            }
+        } else {
+            HBITMAP status = LoadBitmapA(gInstance, MAKEINTRESOURCEA(step.bitmapId));
+            if (status == NULL) continue;
+            blitImage(panel, status, x, y);
+            DeleteObject(status);
+        }
+    }
+
+    BitBlt(windowDc, kPanelX, kPanelY, kPanelWidth, kPanelHeight, panel, 0, 0, SRCCOPY);
+    SelectObject(panel, previousPanelBitmap);
+    DeleteObject(panelBitmap);
+    DeleteDC(panel);
+    EndPaint(window, &paint);
+
+    char title[kTitleSize];
+    formatWindowTitle(gProgram, title, sizeof title);
+    SetWindowTextA(window, title);
+}

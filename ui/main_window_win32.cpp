@@ -1,0 +1,180 @@
+// The main window's dialog procedure and the Win32 answers to the platform
+// interface of its logic: every message becomes one call into the core.
+#include <cstdio>
+#include <cstdlib>
+#include <windows.h>
+#include <mmsystem.h>
+#include "resources/resource.h"
+#include "ui/dialogs_win32.h"
+#include "ui/main_window.h"
+#include "ui/pending_core_win32.h"
+#include "ui/skin_win32.h"
+
+Program gProgram;
+HINSTANCE gInstance;
+HWND gMainWindow;
+
+void centreWindowOnScreen(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return;
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    // Plain int division truncates toward zero, so a window larger than the
+    // screen gets a negative position, as intended.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    MoveWindow(window, x, y, width, height, TRUE);
+}
+
+namespace {
+
+struct Win32Platform final : MainWindowPlatform {
+    void showMessage(const char* text, const char* title) override {
+        MessageBoxA(NULL, text, title, MB_OK);
+    }
+    void printText(const char* text) override {
+        std::fputs(text, stdout);
+        std::fflush(stdout);
+    }
+    // The runtime's exit flushes the C streams (the card log among them).
+    void endProcess(int exitCode) override { std::exit(exitCode); }
+    bool replaceFile(const char* from, const char* to) override {
+        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+
+    void redrawDisplay() override {
+        RECT r = {kDisplayLeft, kDisplayTop, kDisplayRight, kDisplayBottom};
+        InvalidateRect(gMainWindow, &r, FALSE);
+    }
+    void setWindowTitle(const char* title) override { SetWindowTextA(gMainWindow, title); }
+    void setButtonCaption(int controlId, const char* caption) override {
+        SetDlgItemTextA(gMainWindow, controlId, caption);
+    }
+    void focusControl(int controlId) override {
+        HWND control = GetDlgItem(gMainWindow, controlId);
+        // Through the dialog manager, so the default-button look follows the focus.
+        if (control != NULL) SendMessageA(gMainWindow, WM_NEXTDLGCTL, (WPARAM)control, TRUE);
+    }
+    void startTimer(int timerId, uint32_t periodMs) override {
+        SetTimer(gMainWindow, (UINT_PTR)timerId, periodMs, NULL);
+    }
+    void stopTimer(int timerId) override { KillTimer(gMainWindow, (UINT_PTR)timerId); }
+    void playSoundFile(const char* fileName) override { PlaySoundA(fileName, NULL, SND_FILENAME); }
+    void showMainWindow() override { ShowWindow(gMainWindow, SW_SHOWNORMAL); }
+    void hideMainWindow() override { ShowWindow(gMainWindow, SW_HIDE); }
+    void bringMainWindowToForeground() override { SetForegroundWindow(gMainWindow); }
+    void destroyMainWindow() override {
+        DestroyWindow(gMainWindow);
+        gMainWindow = NULL;
+    }
+    void releaseDisplayImages() override { ::releaseDisplayImages(); }
+    void shellNotifyIcon(TrayAction action, bool iconOn, const char* tip) override {
+        ::shellNotifyIcon(gMainWindow, action, iconOn, tip);
+    }
+    void runDialog(DialogId dialog) override {
+        switch (dialog) {
+        case kOptionsDialog: runOptionsDialog(gInstance, gMainWindow, gProgram); break;
+        case kJumpDialog: runJumpDialog(gInstance, gMainWindow, gProgram); break;
+        case kAboutDialog: runAboutDialog(gInstance, gMainWindow, gProgram); break;
+        case kSchedulerDialog: runSchedulerDialog(gInstance, gMainWindow, gProgram); break;
+        case kSleepTimerDialog: runSleepTimerDialog(gInstance, gMainWindow, gProgram); break;
+        }
+    }
+    LocalTime localTime() override {
+        SYSTEMTIME t;
+        GetLocalTime(&t);
+        LocalTime now;
+        now.year = (int16_t)t.wYear;
+        now.month = (int16_t)t.wMonth;
+        now.dayOfWeek = (int16_t)t.wDayOfWeek;
+        now.day = (int16_t)t.wDay;
+        now.hour = (int16_t)t.wHour;
+        now.minute = (int16_t)t.wMinute;
+        now.second = (int16_t)t.wSecond;
+        now.milliseconds = (int16_t)t.wMilliseconds;
+        return now;
+    }
+};
+
+Win32Platform platform;
+
+void onTimer(UINT_PTR timerId) {
+    switch (timerId) {
+    case kScanTimer: scanStep(gProgram); break;
+    case kMemoryTimer: memoryTimeout(gProgram); break;
+    case kSchedulerPollTimer: schedulerPollTick(gProgram); break;
+    case kPlayingTimeTimer: playingTimeEnded(gProgram); break;
+    case kSleepTimer: sleepTimerEnded(gProgram); break;
+    }
+}
+
+BOOL onCommand(unsigned commandWord) {
+    // The whole command word is compared, so only clicks and menu choices
+    // (notification code 0) reach the timed features.
+    if (commandWord == IDC_TIMER) {
+        schedulerCommand(gProgram);
+        return TRUE;
+    }
+    if (commandWord == IDC_SLEEP) {
+        sleepTimerCommand(gProgram);
+        return TRUE;
+    }
+    return onMainCommand(gProgram, commandWord) ? TRUE : FALSE;
+}
+
+}  // namespace
+
+MainWindowPlatform& win32Platform() { return platform; }
+
+INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        // The logic's requests during initialisation already need the handle.
+        gMainWindow = window;
+        centreWindowOnScreen(window);
+        if (gProgram.window.noTrayMode == 0) prepareTrayIcons();
+        initialiseMainWindow(gProgram);
+        createTooltips(window);
+        return TRUE;   // the dialog manager focuses the first control, "&Power"
+    case WM_COMMAND:
+        return onCommand((unsigned)(wParam & 0xFFFFFFFFu));
+    case WM_TIMER:
+        onTimer(wParam);
+        return TRUE;
+    case WM_PAINT:
+        paintDisplay(window);
+        return TRUE;
+    case WM_NOTIFY:
+        answerTooltipRequest(window, lParam);
+        return TRUE;
+    case WM_MOUSEMOVE:
+        relayMouseMove(window, message, wParam, lParam);
+        return TRUE;
+    case WM_LBUTTONDOWN: {
+        // Client coordinates as unsigned 16-bit halves of the second parameter.
+        const int x = (int)LOWORD(lParam);
+        const int y = (int)HIWORD(lParam);
+        if (insideDisplayRect(x, y)) runJumpFlow(gProgram);
+        return TRUE;
+    }
+    case WM_RBUTTONDOWN:
+        cancelScanAndMemory(gProgram);
+        return TRUE;
+    case kTrayCallbackMessage:
+        if ((UINT)lParam == WM_RBUTTONDOWN) {
+            POINT at;
+            GetCursorPos(&at);
+            SetForegroundWindow(window);
+            if (gProgram.window.noTrayMode == 0) showTrayMenu(window, at.x, at.y);
+        } else {
+            onTrayCallback(gProgram, (unsigned)lParam);
+        }
+        return TRUE;
+    case WM_ENDSESSION:
+        // Logging off or shutting down ends the process after this message;
+        // save the settings as the Exit command would, so nothing is lost.
+        if (wParam) exitProgram(gProgram);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,126 @@
+// Memory mode and the preset scan: the commands that start them, their timer
+// ticks, and the right-click that cancels both.
+#include <cstdio>
+#include "card/port_protocol.h"
+#include "resources/resource.h"
+#include "ui/main_window.h"
+#include "ui/scan.h"
+
+namespace {
+
+// Makes preset i the current station; the caller redraws, focuses and tunes.
+void makePresetCurrent(Program& program, int i) {
+    MainWindowState& w = program.window;
+    std::snprintf(w.currentFrequency, kFrequencyTextSize, "%.9s", program.settings.presets.slot[i].frequency);
+    w.currentPresetIndex = i;
+    w.jumpDisplayPending = 0;
+}
+
+void tunePreset(Program& program, int i) {
+    tuneToFrequency(*program.port, program.settings, program.settings.presets.slot[i].frequency,
+                    *program.platform);
+}
+
+}  // namespace
+
+void enterMemoryMode(Program& program) {
+    MainWindowState& w = program.window;
+    if (w.scanActive != 0) return;
+    w.memoryMode = 1;
+    redrawDisplay(program);
+    playButtonBeep(program);
+    program.platform->startTimer(kMemoryTimer, kMemoryTimeoutMs);
+    program.platform->focusControl(IDC_MEMORY);
+}
+
+void storeInMemoryMode(Program& program, int presetIndex) {
+    MainWindowState& w = program.window;
+    w.memoryMode = 0;
+    storePresetFrequency(program.settings.presets, w.currentFrequency, presetIndex);
+    redrawDisplay(program);
+    playButtonBeep(program);
+    // Timer 2 keeps running; its tick finds memory mode off and only redraws.
+}
+
+void onMemoryTimer(Program& program) {
+    program.platform->stopTimer(kMemoryTimer);
+    program.window.memoryMode = 0;
+    redrawDisplay(program);
+}
+
+void toggleScan(Program& program) {
+    MainWindowState& w = program.window;
+    MainWindowPlatform& platform = *program.platform;
+    if (program.settings.powerStatus == 0 || w.memoryMode != 0) return;
+    if (w.scanActive == 0) {
+        w.scanActive = 1;
+        makePresetCurrent(program, 0);
+        redrawDisplay(program);
+        playButtonBeep(program);
+        platform.focusControl(IDC_PRESET_1);
+        tunePreset(program, 0);
+        w.scanPosition = 1;
+        platform.setButtonCaption(IDC_SCAN, kStopScanCaption);
+        platform.startTimer(kScanTimer,
+                            scanIntervalMs(program.settings.presetCycleDuration, kCycleDurationSize,
+                                           program.settings.presetCycleFlag));
+    } else {
+        platform.stopTimer(kScanTimer);
+        w.scanActive = 0;
+        redrawDisplay(program);
+        platform.setButtonCaption(IDC_SCAN, kStartScanCaption);
+    }
+}
+
+void onScanTimer(Program& program) {
+    MainWindowState& w = program.window;
+    // 10 wraps to preset 1; any other value outside 0-9 would index past the table.
+    if (w.scanPosition < 0 || w.scanPosition >= kPresetCount) w.scanPosition = 0;
+    const int i = w.scanPosition;
+    makePresetCurrent(program, i);
+    redrawDisplay(program);
+    program.platform->focusControl(IDC_PRESET_1 + i);
+    playButtonBeep(program);
+    tunePreset(program, i);
+    w.scanPosition = i + 1;
+}
+
+void cancelScanAndMemory(Program& program) {
+    MainWindowState& w = program.window;
+    MainWindowPlatform& platform = *program.platform;
+    if (w.memoryMode != 0) {
+        w.memoryMode = 0;
+        platform.stopTimer(kMemoryTimer);
+        redrawDisplay(program);
+    }
+    if (w.scanActive != 0) {
+        w.scanActive = 0;
+        platform.stopTimer(kScanTimer);
+        platform.setButtonCaption(IDC_SCAN, kStartScanCaption);
+        redrawDisplay(program);
+    }
+}
+
+uint32_t scanIntervalMs(const char* durationText, std::size_t capacity, int minutesFlag) {
+    // Read like the standard integer conversion, but never beyond `capacity`
+    // and saturating instead of overflowing.
+    std::size_t i = 0;
+    while (i < capacity && (durationText[i] == ' ' || (durationText[i] >= '\t' && durationText[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < capacity && (durationText[i] == '+' || durationText[i] == '-')) {
+        negative = durationText[i] == '-';
+        ++i;
+    }
+    uint64_t n = 0;
+    bool any = false;
+    for (; i < capacity && durationText[i] >= '0' && durationText[i] <= '9'; ++i) {
+        any = true;
+        if (n <= kMaxTimerPeriodMs) n = n * 10 + static_cast<uint64_t>(durationText[i] - '0');
+    }
+    // An empty, non-numeric, zero or negative dwell would fire the timer
+    // continuously (or never); one second is the least sensible interval.
+    if (!any || negative || n == 0) return kMinScanIntervalMs;
+    const uint64_t unit = minutesFlag != 0 ? 60000u : 1000u;
+    const uint64_t ms = n * unit;   // n stays below 2^35, so this cannot overflow
+    return ms > kMaxTimerPeriodMs ? kMaxTimerPeriodMs : static_cast<uint32_t>(ms);
+}

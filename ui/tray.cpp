@@ -1,0 +1,48 @@
+// The tray icon's mouse messages (power toggle, popup menu) and the contents
+// of the popup menu.
+#include <cstdio>
+#include <cstring>
+#include "card/port_protocol.h"
+#include "ui/main_window.h"
+#include "ui/tray.h"
+
+void trayPowerToggle(Program& program) {
+    RadioSettings& s = program.settings;
+    MainWindowState& w = program.window;
+    // The station changes here (off keeps currentFrequency as the last station,
+    // on tunes the last station), so a Jump's frequency is no longer shown.
+    w.jumpDisplayPending = 0;
+    if (s.powerStatus != 0) {
+        redrawDisplay(program);
+        std::snprintf(s.lastStation(), kFrequencyTextSize, "%.9s", w.currentFrequency);
+        playButtonBeep(program);
+        powerOffCard(*program.port, s);
+        s.powerStatus = 0;
+    } else {
+        playButtonBeep(program);
+        redrawDisplay(program);
+        tuneToFrequency(*program.port, s, s.lastStation(), *program.platform);
+        s.powerStatus = 1;
+    }
+    if (w.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
+}
+
+void onTrayCallback(Program& program, unsigned mouseMessage) {
+    if (mouseMessage == kTrayLeftButtonDown) {
+        trayPowerToggle(program);
+    } else if (mouseMessage == kTrayRightButtonDown) {
+        program.platform->bringMainWindowToForeground();
+        if (program.window.noTrayMode == 0) program.platform->showTrayMenu();
+    }
+    // Moves, releases and double clicks are ignored, so a double click toggles once.
+}
+
+void buildTrayMenuModel(const Program& program, TrayMenuModel& model) {
+    for (int i = 0; i < kPresetCount; ++i) {
+        std::snprintf(model.presetText[i], kTrayMenuTextSize, "(%d) [%.9s]", i + 1,
+                      program.settings.presets.slot[i].frequency);
+    }
+    const bool scanning = program.window.scanActive == 1;
+    model.startScanEnabled = !scanning;
+    model.stopScanEnabled = scanning;
+}

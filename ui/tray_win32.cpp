@@ -1,0 +1,79 @@
+// The notification-area icon (add, update, remove) and its popup menu 169,
+// filled from the core's menu model each time it is shown.
+#include <cstring>
+#include <windows.h>
+#include <shellapi.h>
+#include "resources/resource.h"
+#include "ui/pending_core_win32.h"
+#include "ui/skin_win32.h"
+
+namespace {
+
+constexpr UINT kTrayIconId = 200;
+constexpr int kIconOnResource = 200;
+constexpr int kIconOffResource = 171;
+constexpr int kPresetSubmenuPosition = 5;
+constexpr int kStartScanPosition = 7;
+constexpr int kStopScanPosition = 8;
+
+HICON trayIconOn;
+HICON trayIconOff;
+
+}  // namespace
+
+void prepareTrayIcons() {
+    trayIconOn = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(kIconOnResource), IMAGE_ICON,
+                                   16, 16, LR_DEFAULTCOLOR);
+    trayIconOff = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(kIconOffResource), IMAGE_ICON,
+                                    16, 16, LR_DEFAULTCOLOR);
+}
+
+void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* tip) {
+    static const UINT flagsFor[] = {
+        NIF_MESSAGE | NIF_ICON | NIF_TIP,   // add
+        NIF_ICON | NIF_TIP,                 // update
+        0,                                  // remove
+    };
+    if (action < kTrayAdd || action > kTrayRemove) return;
+    NOTIFYICONDATAA data;
+    ZeroMemory(&data, sizeof data);
+    // The original (NT 4) record, which every shell understands.
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    data.uFlags = flagsFor[action];
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = iconOn ? trayIconOn : trayIconOff;
+    lstrcpynA(data.szTip, tip, 64);
+    Shell_NotifyIconA((DWORD)action, &data);   // the shell's answer changes nothing here
+}
+
+void showTrayMenu(HWND window, int x, int y) {
+    HMENU loaded = LoadMenuA(gInstance, MAKEINTRESOURCEA(IDM_TRAY));
+    if (loaded == NULL) return;
+    HMENU popup = GetSubMenu(loaded, 0);
+    HMENU presets = popup != NULL ? GetSubMenu(popup, kPresetSubmenuPosition) : NULL;
+    if (popup == NULL || presets == NULL) {
+        DestroyMenu(loaded);
+        return;
+    }
+
+    TrayMenuModel model;
+    buildTrayMenuModel(gProgram, model);
+    EnableMenuItem(popup, kStartScanPosition,
+                   MF_BYPOSITION | (model.startScanEnabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(popup, kStopScanPosition,
+                   MF_BYPOSITION | (model.stopScanEnabled ? MF_ENABLED : MF_GRAYED));
+    for (int i = 0; i < 10; ++i) {
+        ModifyMenuA(presets, (UINT)i, MF_BYPOSITION | MF_STRING, (UINT_PTR)(IDC_PRESET_1 + i),
+                    model.presetItems[i]);
+    }
+
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(window);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, x, y, 0, window, NULL);
+    // A message in the queue after the menu lets the shell's next click work
+    // (the known quirk of notification-icon menus).
+    PostMessageA(NULL, WM_USER, 0, 0);
+    DestroyMenu(loaded);
+}
