@@ -5,4 +5,7 @@
 
 namespace e2e {
 void addCleanup(std::function<void()> step);
+void runCleanups();
+// Keeps the command line for option(); the runner's main calls it.
+void setArguments(int argc, char** argv);
 }

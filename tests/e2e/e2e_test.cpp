@@ -82,6 +82,16 @@ void note(const std::string& text) {
     std::fflush(stdout);
 }
 
+void setArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) arguments().push_back(argv[i]);
+}
+
+void runCleanups() {
+    // Last-first, so a process is ended before its folder goes.
+    for (size_t i = cleanups().size(); i-- > 0;) cleanups()[i]();
+    cleanups().clear();
+}
+
 std::string option(const char* name) {
     std::string prefix = std::string("--") + name + "=";
     for (const std::string& arg : arguments()) {
@@ -92,12 +102,13 @@ std::string option(const char* name) {
 
 }  // namespace e2e
 
+#ifndef E2E_NO_MAIN
 int main(int argc, char** argv) {
     using namespace e2e;
+    setArguments(argc, argv);
     std::string group;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-') arguments().push_back(argv[i]);
-        else group = argv[i];
+        if (argv[i][0] != '-') group = argv[i];
     }
     std::string filter = option("filter");
     if (group.empty() || group == "list") {
@@ -113,9 +124,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         failuresInTest = 0;
         t.body();
-        // Cleanups run last-first so a process is ended before its folder goes.
-        for (size_t i = cleanups().size(); i-- > 0;) cleanups()[i]();
-        cleanups().clear();
+        runCleanups();
         if (failuresInTest == 0) {
             ++passed;
             std::printf("[  OK  ] %s.%s\n", t.group, t.name);
@@ -129,3 +138,4 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     return failed == 0 && passed > 0 ? 0 : 1;
 }
+#endif
