@@ -3,6 +3,10 @@
 #pragma once
 #include <cstdint>
 
+// A plain function that blocks for a number of milliseconds. The Win32
+// programs hand in a small wrapper of Sleep (whose calling convention differs).
+typedef void (*SleepFunction)(uint32_t milliseconds);
+
 struct PortIo {
     virtual ~PortIo() = default;
     virtual void writeWord(uint16_t port, uint16_t value) = 0;
