@@ -2,16 +2,11 @@
 // draw list that the core computes, and sets the title after every paint.
 #include <windows.h>
 #include "ui/main_window.h"
-#include "ui/pending_core_win32.h"
+#include "ui/display.h"
 #include "ui/skin_win32.h"
 
 namespace {
 
-constexpr int kImageCount = 12;
-constexpr int kFirstDigitBitmap = 178;   // digits 0-9 are 178-187
-constexpr int kBlankCellBitmap = 188;
-constexpr int kBackgroundBitmap = 121;
-constexpr int kBackgroundIndex = 11;
 
 // The panel's own area: the background image at (13, 7), 128 x 35. Every
 // image of the panel lies inside it.
@@ -20,7 +15,7 @@ constexpr int kPanelY = 7;
 constexpr int kPanelWidth = 128;
 constexpr int kPanelHeight = 35;
 
-HBITMAP displayImages[kImageCount];
+HBITMAP displayImages[kDisplayImageCount];
 
 // Copies one image at its own size to (x, y) of `target` through a memory
 // context of its own. Returns false when that context could not be deleted.
@@ -40,12 +35,12 @@ bool blitImage(HDC target, HBITMAP image, int x, int y) {
 
 void loadDisplayImages() {
     for (int i = 1; i <= 9; ++i) {
-        displayImages[i] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kFirstDigitBitmap + i));
+        displayImages[i] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kDigitBitmapBase + i));
         if (displayImages[i] == NULL) MessageBoxA(NULL, "Bitmap handle is NULL", "ERROR", MB_OK);
     }
-    displayImages[10] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kBlankCellBitmap));
-    displayImages[0] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kFirstDigitBitmap));
-    displayImages[kBackgroundIndex] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kBackgroundBitmap));
+    displayImages[kBlankCell] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kDigitBitmapBase + kBlankCell));
+    displayImages[0] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kDigitBitmapBase));
+    displayImages[kBackgroundImage] = LoadBitmapA(gInstance, MAKEINTRESOURCEA(kBackgroundBitmap));
 }
 
 void releaseDisplayImages() {
@@ -56,8 +51,8 @@ void releaseDisplayImages() {
 }
 
 void paintDisplay(HWND window) {
-    DisplayDrawStep steps[kMaxDisplaySteps];
-    const int stepCount = buildDisplayDrawList(gProgram, steps);
+    DisplayPlan plan;
+    planDisplayPaint(gProgram, plan);
 
     PAINTSTRUCT paint;
     HDC windowDc = BeginPaint(window, &paint);
@@ -67,19 +62,20 @@ void paintDisplay(HWND window) {
     HBITMAP panelBitmap = CreateCompatibleBitmap(windowDc, kPanelWidth, kPanelHeight);
     HGDIOBJ previousPanelBitmap = SelectObject(panel, panelBitmap);
 
-    for (int i = 0; i < stepCount && i < kMaxDisplaySteps; ++i) {
-        const DisplayDrawStep& step = steps[i];
+    for (int i = 0; i < plan.count && i < kMaxDisplayDraws; ++i) {
+        const DisplayDraw& step = plan.draw[i];
         const int x = step.x - kPanelX;
         const int y = step.y - kPanelY;
-        if (step.imageIndex >= 0) {
+        if (step.source == kCachedImage) {
             // The cached images: background and the four digit cells. A cell
             // value without an image, or an image that failed to load, draws nothing.
-            if (step.imageIndex >= kImageCount || displayImages[step.imageIndex] == NULL) continue;
-            if (!blitImage(panel, displayImages[step.imageIndex], x, y)) {
+            if (step.image < 0 || step.image >= kDisplayImageCount) continue;
+            if (displayImages[step.image] == NULL) continue;
+            if (!blitImage(panel, displayImages[step.image], x, y)) {
                 MessageBoxA(window, "Error deleting hdcMem", "ERROR", MB_OK);
             }
         } else {
-            HBITMAP status = LoadBitmapA(gInstance, MAKEINTRESOURCEA(step.bitmapId));
+            HBITMAP status = LoadBitmapA(gInstance, MAKEINTRESOURCEA(step.image));
             if (status == NULL) continue;
             blitImage(panel, status, x, y);
             DeleteObject(status);
@@ -92,7 +88,5 @@ void paintDisplay(HWND window) {
     DeleteDC(panel);
     EndPaint(window, &paint);
 
-    char title[kTitleSize];
-    formatWindowTitle(gProgram, title, sizeof title);
-    SetWindowTextA(window, title);
+    refreshWindowTitle(gProgram);
 }

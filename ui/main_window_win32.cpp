@@ -8,7 +8,9 @@
 #include "ui/dialogs_win32.h"
 #include "ui/main_window.h"
 #include "ui/pending_core_win32.h"
+#include "ui/scan.h"
 #include "ui/skin_win32.h"
+#include "ui/tray.h"
 
 Program gProgram;
 HINSTANCE gInstance;
@@ -80,6 +82,13 @@ struct Win32Platform final : MainWindowPlatform {
         case kSleepTimerDialog: runSleepTimerDialog(gInstance, gMainWindow, gProgram); break;
         }
     }
+    void prepareTrayIcons() override { ::prepareTrayIcons(); }
+    void createTooltips() override { ::createTooltips(gMainWindow); }
+    void showTrayMenu() override {
+        POINT at;
+        GetCursorPos(&at);
+        ::showTrayMenu(gMainWindow, at.x, at.y);
+    }
     LocalTime localTime() override {
         SYSTEMTIME t;
         GetLocalTime(&t);
@@ -100,8 +109,8 @@ Win32Platform platform;
 
 void onTimer(UINT_PTR timerId) {
     switch (timerId) {
-    case kScanTimer: scanStep(gProgram); break;
-    case kMemoryTimer: memoryTimeout(gProgram); break;
+    case kScanTimer: onScanTimer(gProgram); break;
+    case kMemoryTimer: onMemoryTimer(gProgram); break;
     case kSchedulerPollTimer: schedulerPollTick(gProgram); break;
     case kPlayingTimeTimer: playingTimeEnded(gProgram); break;
     case kSleepTimer: sleepTimerEnded(gProgram); break;
@@ -132,9 +141,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // The logic's requests during initialisation already need the handle.
         gMainWindow = window;
         centreWindowOnScreen(window);
-        if (gProgram.window.noTrayMode == 0) prepareTrayIcons();
         initialiseMainWindow(gProgram);
-        createTooltips(window);
         return TRUE;   // the dialog manager focuses the first control, "&Power"
     case WM_COMMAND:
         return onCommand((unsigned)(wParam & 0xFFFFFFFFu));
@@ -150,30 +157,19 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEMOVE:
         relayMouseMove(window, message, wParam, lParam);
         return TRUE;
-    case WM_LBUTTONDOWN: {
-        // Client coordinates as unsigned 16-bit halves of the second parameter.
-        const int x = (int)LOWORD(lParam);
-        const int y = (int)HIWORD(lParam);
-        if (insideDisplayRect(x, y)) runJumpFlow(gProgram);
+    case WM_LBUTTONDOWN:
+        onMainLeftButtonDown(gProgram, (unsigned long)lParam);
         return TRUE;
-    }
     case WM_RBUTTONDOWN:
         cancelScanAndMemory(gProgram);
         return TRUE;
     case kTrayCallbackMessage:
-        if ((UINT)lParam == WM_RBUTTONDOWN) {
-            POINT at;
-            GetCursorPos(&at);
-            SetForegroundWindow(window);
-            if (gProgram.window.noTrayMode == 0) showTrayMenu(window, at.x, at.y);
-        } else {
-            onTrayCallback(gProgram, (unsigned)lParam);
-        }
+        onTrayCallback(gProgram, (unsigned)lParam);
         return TRUE;
     case WM_ENDSESSION:
         // Logging off or shutting down ends the process after this message;
         // save the settings as the Exit command would, so nothing is lost.
-        if (wParam) exitProgram(gProgram);
+        if (wParam) saveSettingsAtSessionEnd(gProgram);
         return TRUE;
     }
     return FALSE;

@@ -5,43 +5,12 @@
 #include <cstdint>
 #include "ui/program.h"
 
-// Preset scan and memory mode.
-void scanStep(Program& program);
-void memoryTimeout(Program& program);
-void cancelScanAndMemory(Program& program);
-// Jump dialog and applying its result.
-void runJumpFlow(Program& program);
 // Timed playback.
 void schedulerCommand(Program& program);
 void sleepTimerCommand(Program& program);
 void schedulerPollTick(Program& program);
 void playingTimeEnded(Program& program);
 void sleepTimerEnded(Program& program);
-// Tray icon mouse message (the second parameter of message 1224).
-void onTrayCallback(Program& program, unsigned mouseMessage);
-
-// Tray popup menu contents.
-struct TrayMenuModel {
-    char presetItems[10][32];
-    bool startScanEnabled;
-    bool stopScanEnabled;
-};
-void buildTrayMenuModel(const Program& program, TrayMenuModel& model);
-
-// Display panel: what to draw, in order.
-struct DisplayDrawStep {
-    int imageIndex;   // 0-11: cached DisplayImages entry; -1: status bitmap below
-    int bitmapId;     // status bitmap resource id when imageIndex is -1
-    int x;
-    int y;
-};
-constexpr int kMaxDisplaySteps = 11;
-int buildDisplayDrawList(Program& program, DisplayDrawStep* steps);
-
-// Tooltips.
-constexpr int kTooltipCount = 25;
-extern const int kTooltipControlIds[kTooltipCount];
-bool tooltipTextFor(const Program& program, int controlId, char* out, std::size_t capacity);
 
 // The virtual card.
 struct VirtualCard : PortIo {

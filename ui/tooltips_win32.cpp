@@ -2,8 +2,8 @@
 // from the core each time a tip is about to appear.
 #include <windows.h>
 #include <commctrl.h>
-#include "ui/pending_core_win32.h"
 #include "ui/skin_win32.h"
+#include "ui/tooltips.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void createTooltips(HWND window) {
         tool.cbSize = TTTOOLINFOA_V1_SIZE;   // the 40-byte record of the first tooltip control
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window;
-        tool.uId = (UINT_PTR)GetDlgItem(window, kTooltipControlIds[i]);
+        tool.uId = (UINT_PTR)GetDlgItem(window, kTooltipControls[i]);
         tool.lpszText = LPSTR_TEXTCALLBACKA;
         SendMessageA(tooltipWindow, TTM_ADDTOOLA, 0, (LPARAM)&tool);
     }
@@ -34,8 +34,8 @@ void answerTooltipRequest(HWND window, LPARAM notification) {
     // The tool id is the button's window handle; the first button of the
     // table that owns it names the text.
     for (int i = 0; i < kTooltipCount; ++i) {
-        if ((UINT_PTR)GetDlgItem(window, kTooltipControlIds[i]) == request->hdr.idFrom) {
-            tooltipTextFor(gProgram, kTooltipControlIds[i], request->szText,
+        if ((UINT_PTR)GetDlgItem(window, kTooltipControls[i]) == request->hdr.idFrom) {
+            tooltipTextFor(gProgram, kTooltipControls[i], request->szText,
                            sizeof request->szText);
             return;
         }

@@ -4,17 +4,14 @@
 #include <windows.h>
 #include <shellapi.h>
 #include "resources/resource.h"
-#include "ui/pending_core_win32.h"
 #include "ui/skin_win32.h"
+#include "ui/tray.h"
 
 namespace {
 
 constexpr UINT kTrayIconId = 200;
 constexpr int kIconOnResource = 200;
 constexpr int kIconOffResource = 171;
-constexpr int kPresetSubmenuPosition = 5;
-constexpr int kStartScanPosition = 7;
-constexpr int kStopScanPosition = 8;
 
 HICON trayIconOn;
 HICON trayIconOff;
@@ -52,7 +49,7 @@ void showTrayMenu(HWND window, int x, int y) {
     HMENU loaded = LoadMenuA(gInstance, MAKEINTRESOURCEA(IDM_TRAY));
     if (loaded == NULL) return;
     HMENU popup = GetSubMenu(loaded, 0);
-    HMENU presets = popup != NULL ? GetSubMenu(popup, kPresetSubmenuPosition) : NULL;
+    HMENU presets = popup != NULL ? GetSubMenu(popup, kTrayMenuPresetPosition) : NULL;
     if (popup == NULL || presets == NULL) {
         DestroyMenu(loaded);
         return;
@@ -60,13 +57,13 @@ void showTrayMenu(HWND window, int x, int y) {
 
     TrayMenuModel model;
     buildTrayMenuModel(gProgram, model);
-    EnableMenuItem(popup, kStartScanPosition,
+    EnableMenuItem(popup, kTrayMenuStartScanPosition,
                    MF_BYPOSITION | (model.startScanEnabled ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(popup, kStopScanPosition,
+    EnableMenuItem(popup, kTrayMenuStopScanPosition,
                    MF_BYPOSITION | (model.stopScanEnabled ? MF_ENABLED : MF_GRAYED));
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < kPresetCount; ++i) {
         ModifyMenuA(presets, (UINT)i, MF_BYPOSITION | MF_STRING, (UINT_PTR)(IDC_PRESET_1 + i),
-                    model.presetItems[i]);
+                    model.presetText[i]);
     }
 
     // Without the foreground the menu would not close when the user clicks elsewhere.
