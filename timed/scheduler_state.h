@@ -16,4 +16,7 @@ struct ScheduledEvent {
     uint32_t playHours;
     uint32_t playMinutes;
     int32_t firedCount;
+    // The minute of the last firing (year 0: none yet). The poll runs four
+    // times a minute, so this keeps an event from firing twice in its minute.
+    LocalTime lastFiring;
 };
