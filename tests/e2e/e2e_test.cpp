@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%d passed, %d failed\n", passed, failed);
     std::fflush(stdout);
-    return failed == 0 && passed > 0 ? 0 : 1;
+    // A group that ran nothing without a filter has lost its tests: a failure too.
+    return failed == 0 && (passed > 0 || !filter.empty()) ? 0 : 1;
 }
 #endif
