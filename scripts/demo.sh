@@ -45,6 +45,9 @@ else
     mkdir -p "$PREFIX"
     make_prefix "$PREFIX" || { echo "wineboot failed" >&2; exit 1; }
     set_windows_version winxp
+    # Taskbar and notification area on the named virtual desktop.
+    wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops\\$DESKTOP" /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    wineserver -w
 fi
 set_driver present
 
