@@ -154,10 +154,12 @@ void readHexPort(TextCursor& in, uint16_t& field) {
     field = static_cast<uint16_t>(value);
 }
 
-// Next blank-delimited token, as "%s" reads it, cut to the field.
+// Next blank-delimited token, as "%s" reads it, cut to the field. A token
+// that starts with '[' is the next header (the value is missing, e.g. an empty
+// duration was saved): it is left unread so the following sections still load.
 void readToken(TextCursor& in, char* field, std::size_t capacity) {
     in.skipSpace();
-    if (in.atEnd()) return;
+    if (in.atEnd() || in.peek() == '[') return;
     std::size_t n = 0;
     while (!in.atEnd() && !isBlank(in.peek())) {
         const int c = in.get();
@@ -256,11 +258,11 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
 
     if (capacity > 0) out[0] = '\0';
     append("[LAST STATION]\r\n%.*s\r\n", frequencyWidth, lastStation != nullptr ? lastStation : "");
-    append("\r\n[PRESETS]\r\n");
+    append("%s", "\r\n[PRESETS]\r\n");
     for (int i = 0; i < kPresetCount; ++i) {
         append("%.*s\r\n", frequencyWidth, settings.presets.slot[i].frequency);
     }
-    append("\r\n[PRESET_INFORMATION]\r\n");
+    append("%s", "\r\n[PRESET_INFORMATION]\r\n");
     for (int i = 0; i < kPresetCount; ++i) {
         append("%.*s\r\n", descriptionWidth, settings.presets.slot[i].description);
     }

@@ -128,6 +128,8 @@ TEST(SettingsRead, VariantsOfTheExampleFile) {
          [](Expected& e) { e.description[3] = std::string(80, 'e'); }},
         {"over-long preset line", replaceAll(lf, "094.7\n", "094.7" + std::string(300, ' ') + "x\n"),
          [](Expected&) {}},
+        {"empty cycle duration", replaceAll(lf, "[PRESET_CYCLE_DURATION]\n10\n", "[PRESET_CYCLE_DURATION]\n\n"),
+         [](Expected& e) { e.presetCycleDuration = ""; }},
         {"value that does not parse", replaceAll(lf, "[POWER STATUS]\n1", "[POWER STATUS]\nyes"),
          [](Expected& e) { e.powerStatus = 0; }},
         {"value on the header line's next lines",
