@@ -254,6 +254,8 @@ void schedulerPoll(Program& program, const LocalTime& now) {
     fireEvent(program);
 }
 
+void schedulerPollTick(Program& program) { schedulerPoll(program, program.platform->localTime()); }
+
 void fireEvent(Program& program) {
     ScheduledEvent& event = program.event;
     if (event.kind == kEventNext) event.firedCount += 1;

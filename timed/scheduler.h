@@ -73,6 +73,9 @@ void schedulerCommand(Program& program);
 bool isEventDue(const ScheduledEvent& event, const LocalTime& now);
 // Timer 3: fires the event when it is armed and due.
 void schedulerPoll(Program& program, const LocalTime& now);
+// Timer 3 as the main window delivers it: schedulerPoll with the platform's
+// local time.
+void schedulerPollTick(Program& program);
 // Tunes the event's station and starts the playing time.
 void fireEvent(Program& program);
 // Timer 4: the playing time is over; the radio goes off.

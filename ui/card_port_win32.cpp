@@ -2,16 +2,21 @@
 // to "card.log" in the working directory) when built with
 // TUNRIX_VIRTUAL_CARD=1, else the real x86 port instructions.
 #include <windows.h>
-#include "ui/pending_core_win32.h"
 #include "ui/skin_win32.h"
+#if TUNRIX_VIRTUAL_CARD
+#include "card/virtual_card.h"
+#else
+#include "card/x86_port_io.h"
+#endif
 
 namespace {
 
-#if TUNRIX_VIRTUAL_CARD
 void sleepWithWindows(uint32_t milliseconds) { Sleep(milliseconds); }
-VirtualCard card("card.log", sleepWithWindows);
+
+#if TUNRIX_VIRTUAL_CARD
+VirtualCard card(sleepWithWindows, "card.log");
 #else
-X86PortIo card;
+X86PortIo card(sleepWithWindows);
 #endif
 
 }  // namespace

@@ -5,9 +5,10 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include "resources/resource.h"
+#include "timed/scheduler.h"
+#include "timed/sleep_timer.h"
 #include "ui/dialogs_win32.h"
 #include "ui/main_window.h"
-#include "ui/pending_core_win32.h"
 #include "ui/scan.h"
 #include "ui/skin_win32.h"
 #include "ui/tray.h"
@@ -113,7 +114,7 @@ void onTimer(UINT_PTR timerId) {
     case kMemoryTimer: onMemoryTimer(gProgram); break;
     case kSchedulerPollTimer: schedulerPollTick(gProgram); break;
     case kPlayingTimeTimer: playingTimeEnded(gProgram); break;
-    case kSleepTimer: sleepTimerEnded(gProgram); break;
+    case kSleepTimer: sleepTimerExpired(gProgram); break;
     }
 }
 

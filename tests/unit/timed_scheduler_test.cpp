@@ -479,6 +479,17 @@ TEST(SchedulerPoll, DoesNothingWhileDisarmed) {
     EXPECT_TRUE(f.platform.log.empty());
 }
 
+TEST(SchedulerPoll, TheTimerTickAsksThePlatformForTheTime) {
+    ArmedFixture f(kEventEvery, {timeAt(kFriday, 18, 30)}, true);
+    f.platform.now = timeAt(kFriday, 18, 29, 50);
+    schedulerPollTick(f.program);
+    EXPECT_TRUE(f.port.log.empty());
+    f.platform.now = timeAt(kFriday, 18, 30, 5);
+    schedulerPollTick(f.program);
+    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_STREQ(f.program.window.currentFrequency, "101.5");
+}
+
 TEST(PlayingTimeEnded, SwitchesOffAndDisarmsOnlyOneTimeEvents) {
     struct Case { EventKind kind; int noTray; std::vector<std::string> log; int activeAfter; } cases[] = {
         {kEventToday, 0, {"stop 4", "redraw", "sound beep.wav", "tray 1 off Radio is OFF"}, 0},
