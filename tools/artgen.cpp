@@ -38,7 +38,7 @@ void put32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 void putTag(std::vector<uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(tag[i]));
 }
 
 // BITMAPINFOHEADER for an uncompressed DIB.
@@ -118,7 +118,7 @@ bool parseArt(const std::string& text, ArtFile& art, std::string& error) {
     };
 
     size_t pos = 0;
-    while (pos <= text.size()) {
+    while (pos < text.size()) {   // a final newline does not start another line
         size_t newline = text.find('\n', pos);
         if (newline == std::string::npos) newline = text.size();
         std::string line = text.substr(pos, newline - pos);
