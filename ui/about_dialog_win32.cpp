@@ -21,7 +21,7 @@ static INT_PTR CALLBACK aboutDialogProcedure(HWND dialog, UINT message, WPARAM w
 }
 
 void runAboutDialog(HINSTANCE instance, HWND owner, Program& program) {
-    (void)program;   // the About dialog shows fixed texts only
+    // The About dialog shows fixed texts; the record is handed over like every dialog's.
     DialogBoxParamA(instance, MAKEINTRESOURCEA(kAboutDialog), owner, aboutDialogProcedure,
                     reinterpret_cast<LPARAM>(&program));
 }
