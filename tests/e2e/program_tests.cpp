@@ -69,10 +69,27 @@ bool start(Tunrix& t, const std::string* ini) {
     return startProgram(t.program, tunrixExe(), t.dir);
 }
 
-// Starts tunrix and waits for its main window to be shown.
+// Starts tunrix and waits for its main window to be shown. A message box
+// that comes up instead fails the test with its text.
 bool startShown(Tunrix& t, const std::string& ini, Where where) {
     if (!check(start(t, &ini), "tunrix starts", where)) return false;
-    t.window = waitForVisibleWindow(t.program.processId, "Tunrix", 15000);
+    HWND box = nullptr;
+    waitUntil([&]() {
+        for (HWND w : topWindowsOf(t.program.processId)) {
+            if (!IsWindowVisible(w)) continue;
+            if (className(w) == "Tunrix") t.window = w;
+            else if (className(w) == "#32770") box = w;
+        }
+        return t.window != nullptr || box != nullptr;
+    }, 15000);
+    if (box && !t.window) {
+        DialogSeen seen;
+        waitForDialog(t.program.processId, 1000, seen);
+        std::string texts;
+        for (const std::string& text : seen.texts) texts += " " + visible(text);
+        return check(false, "a message box came up instead of the main window: " + visible(seen.title) + texts,
+                     where);
+    }
     return check(t.window != nullptr, "the main window is shown", where);
 }
 
