@@ -1,0 +1,497 @@
+// End-to-end tests of tunrix-virtual.exe under Wine: start-up on each kind of
+// system, the commands a user clicks, what reaches the (virtual) card, what the
+// panel and the captions show, and radio.ini as the program leaves it.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app_driver.h"
+#include "e2e_test.h"
+
+using namespace e2e;
+
+namespace {
+
+// Control ids of the main window.
+enum {
+    kExit = 2, kPreset1 = 1000, kVolumeDown = 1010, kVolumeUp = 1011, kCoarseDown = 1024,
+    kCoarseUp = 1025, kFineDown = 1026, kFineUp = 1027, kPower = 1033, kScan = 1054,
+    kMenuExit = 40024
+};
+// Bitmap ids of the panel and where they are painted (client pixels).
+enum { kDigit0 = 178, kBlankCell = 188, kLampOn = 153, kLampOff = 154, kPresetNumber1 = 201 };
+const int kCellX[4] = {19, 36, 50, 70};
+const int kCellY = 12;
+
+// The example settings file; its last line has no line end.
+const char kExampleIni[] =
+    "[LAST STATION]\n101.1\n\n"
+    "[PRESETS]\n088.5\n091.9\n094.7\n097.1\n099.5\n101.1\n103.5\n105.9\n107.3\n88.0\n\n"
+    "[PRESET_INFORMATION]\nJazz\nNews\nClassical\nTalk\nRock\nOldies\nCountry\nCollege\nSports\nN/A\n\n"
+    "[POWER STATUS]\n1\n\n[BUTTON BEEPS]\n1\n\n[TRAY STATUS]\n0\n\n"
+    "[PRESET_CYCLE_DURATION]\n10\n\n[PRESET_CYCLE_FLAG]\n0\n\n[TITLEBAR_FLAG]\n1\n\n[IO PORT]\n20f";
+
+// The example with some of its lines replaced: each pair is (old, new), both
+// whole lines including their line ends where they have one.
+std::string example(std::initializer_list<std::pair<const char*, const char*>> changes) {
+    std::string text = kExampleIni;
+    for (const auto& change : changes) {
+        size_t at = text.find(change.first);
+        if (at == std::string::npos) {
+            std::printf("    fixture: \"%s\" is not in the example\n", change.first);
+            std::abort();
+        }
+        text.replace(at, std::strlen(change.first), change.second);
+    }
+    return text;
+}
+
+std::string tunrixExe() { return option("tunrix"); }
+
+HMODULE tunrixResources() {
+    static HMODULE module = loadResourceModule(tunrixExe());
+    return module;
+}
+
+// A started tunrix in its own folder; window is the main window once found.
+struct Tunrix {
+    RunningProgram program;
+    std::string dir;
+    HWND window = nullptr;
+};
+
+bool start(Tunrix& t, const std::string* ini) {
+    t.dir = ini ? makeWorkDirWithIni(*ini) : makeWorkDir();
+    copyFileTo(option("beep"), t.dir, "beep.wav");
+    return startProgram(t.program, tunrixExe(), t.dir);
+}
+
+// Starts tunrix and waits for its main window to be shown. A message box
+// that comes up instead fails the test with its text.
+bool startShown(Tunrix& t, const std::string& ini, Where where) {
+    if (!check(start(t, &ini), "tunrix starts", where)) return false;
+    HWND box = nullptr;
+    waitUntil([&]() {
+        for (HWND w : topWindowsOf(t.program.processId)) {
+            if (!IsWindowVisible(w)) continue;
+            if (className(w) == "Tunrix") t.window = w;
+            else if (className(w) == "#32770") box = w;
+        }
+        return t.window != nullptr || box != nullptr;
+    }, 15000);
+    if (box && !t.window) {
+        DialogSeen seen;
+        waitForDialog(t.program.processId, 1000, seen);
+        std::string texts;
+        for (const std::string& text : seen.texts) texts += " " + visible(text);
+        return check(false, "a message box came up instead of the main window: " + visible(seen.title) + texts,
+                     where);
+    }
+    return check(t.window != nullptr, "the main window is shown", where);
+}
+
+std::string iniOf(const Tunrix& t) { return readFileBytes(joinPath(t.dir, "radio.ini")); }
+
+// The card.log line for tuning to a word: port, "tune", the word, and the MHz
+// that the word means ((word * 25 kHz) - 10.7 MHz).
+std::string tuneLine(int word, const char* port = "0x20f") {
+    char line[64];
+    int khz = word * 25 - 10700;
+    std::snprintf(line, sizeof line, "%s tune %d %d.%03d", port, word, khz / 1000, khz % 1000);
+    return line;
+}
+
+// The lines of card.log must be exactly these, in order. Waits for them, then
+// a little longer so that a line too many is seen as well.
+void checkCardLog(const std::string& dir, const std::vector<std::string>& expected, Where where) {
+    std::vector<std::string> lines = waitForCardLog(dir, expected.size(), 3000);
+    Sleep(250);
+    lines = cardLogLines(dir);
+    std::string got, want;
+    for (const std::string& l : lines) got += l + "\n";
+    for (const std::string& l : expected) want += l + "\n";
+    checkEqual(got, want, "card.log", where);
+}
+#define CHECK_CARD_LOG(dir, ...) checkCardLog((dir), __VA_ARGS__, E2E_HERE)
+
+// The panel shows the four cells (" 885" = blank, 8, 8, 5 with the point
+// between the last two), the lamp, and the number of preset index presetIndex
+// (none for 10).
+void checkPanel(HWND window, const char* cells, bool lampOn, int presetIndex, Where where) {
+    HMODULE res = tunrixResources();
+    for (int i = 0; i < 4; ++i) {
+        int id = cells[i] == ' ' ? kBlankCell : kDigit0 + (cells[i] - '0');
+        checkShowsBitmap(window, kCellX[i], kCellY, res, id, where);
+    }
+    checkShowsBitmap(window, 125, 12, res, lampOn ? kLampOn : kLampOff, where);
+    COLORREF lamp = clientPixel(window, 131, 16);
+    char what[80];
+    std::snprintf(what, sizeof what, "lamp pixel %06lx is %s", static_cast<unsigned long>(lamp),
+                  lampOn ? "green" : "red");
+    check(lampOn ? isGreen(lamp) : isRed(lamp), what, where);
+    for (int i = 0; i < 10; ++i) {
+        if (i == presetIndex) {
+            checkShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, where);
+        } else {
+            std::snprintf(what, sizeof what, "preset number %d is not shown", i + 1);
+            check(!clientShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, nullptr), what, where);
+        }
+    }
+}
+#define CHECK_PANEL(window, cells, lampOn, presetIndex) \
+    checkPanel((window), (cells), (lampOn), (presetIndex), E2E_HERE)
+
+void checkTitle(HWND window, const std::string& expected, Where where) {
+    std::string title;
+    waitUntil([&]() { return (title = windowText(window)) == expected; }, 2000);
+    checkEqual(title, expected, "window title", where);
+}
+#define CHECK_TITLE(window, expected) checkTitle((window), (expected), E2E_HERE)
+
+void checkExitsWithZero(Tunrix& t, Where where) {
+    checkEqual(static_cast<long long>(waitForExit(t.program, 10000)), 0, "exit status", where);
+}
+#define CHECK_EXITS_WITH_ZERO(t) checkExitsWithZero((t), E2E_HERE)
+
+const char* const kFmDriverTexts[4] = {
+    "Windows NT has been detected.  In order to use the Radio",
+    "card, the \"giveio.sys\" driver must be loaded.  Please consult",
+    "the \"INSTALL.TXT\" file for instructions on how to install this",
+    "driver, or check the web page:  ",
+};
+
+enum CloseWay { kByOkButton, kByEnter, kByEscape, kByCloseBox, kByWmClose, kByExitButton };
+const char* closeWayName(CloseWay way) {
+    switch (way) {
+    case kByOkButton: return "OK button";
+    case kByEnter: return "Enter";
+    case kByEscape: return "Escape";
+    case kByCloseBox: return "close box";
+    case kByWmClose: return "WM_CLOSE";
+    case kByExitButton: return "Exit button";
+    }
+    return "?";
+}
+
+void closeBy(HWND window, CloseWay way) {
+    switch (way) {
+    case kByOkButton: pressOk(window); break;
+    case kByEnter: postKey(window, VK_RETURN); break;
+    case kByEscape: postKey(window, VK_ESCAPE); break;
+    case kByCloseBox: postCloseBox(window); break;
+    case kByWmClose: PostMessageA(window, WM_CLOSE, 0, 0); break;
+    case kByExitButton: postClick(window, kExit); break;
+    }
+}
+
+}  // namespace
+
+// ---- Without the giveio driver (Windows NT 4.0) -------------------------
+
+TEST_CASE("nodriver", driver_error_dialog_shows_its_texts_and_every_way_closes_it) {
+    const CloseWay ways[] = {kByOkButton, kByEnter, kByEscape, kByCloseBox};
+    for (CloseWay way : ways) {
+        note(std::string("closing by ") + closeWayName(way));
+        Tunrix t;
+        const std::string ini = withCrLf(kExampleIni);
+        if (!CHECK(start(t, &ini))) return;
+        DialogSeen box;
+        if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+        CHECK_EQ(box.title, std::string("FM Driver Error!"));
+        CHECK_EQ(static_cast<long long>(box.texts.size()), 5);
+        for (size_t i = 0; i < 4 && i < box.texts.size(); ++i) CHECK_EQ(box.texts[i], std::string(kFmDriverTexts[i]));
+        if (box.texts.size() == 5) CHECK(!box.texts[4].empty());
+        CHECK(box.buttons.size() == 1 && box.buttons[0] == "OK");
+        CHECK(topWindowsOf(t.program.processId, "Tunrix").empty());
+        closeBy(box.window, way);
+        CHECK_EXITS_WITH_ZERO(t);
+        CHECK(!fileExists(joinPath(t.dir, "card.log")));
+        CHECK_EQ(iniOf(t), withCrLf(kExampleIni));
+    }
+}
+
+// ---- Windows 98 -----------------------------------------------------------
+
+TEST_CASE("win98", refuses_to_run_without_windows_nt) {
+    Tunrix t;
+    const std::string ini = withCrLf(kExampleIni);
+    if (!CHECK(start(t, &ini))) return;
+    DialogSeen box;
+    if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+    CHECK_EQ(box.title, std::string("Tunrix (NT Version)"));
+    CHECK(box.texts.size() == 1 && box.texts[0] == "Windows NT not detected!");
+    CHECK(topWindowsOf(t.program.processId, "Tunrix").empty());
+    pressOk(box.window);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+    CHECK_EQ(iniOf(t), withCrLf(kExampleIni));
+}
+
+// ---- Windows NT 3.51 --------------------------------------------------------
+
+TEST_CASE("nt351", nt3_runs_without_tray_even_when_the_file_asks_for_it) {
+    Tunrix t;
+    const std::string ini = example({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
+    if (!startShown(t, ini, E2E_HERE)) return;
+    CHECK_EQ(controlText(t.window, kExit), std::string("E&xit"));
+    CHECK(!trayIconExists(t.window, 200));
+    CHECK_PANEL(t.window, "1011", true, 5);
+    // Exit ends the program instead of hiding the window.
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+    CHECK_EQ(iniOf(t), withCrLf(ini));
+}
+
+// ---- Windows NT 4.0 with the driver -------------------------------------------
+
+TEST_CASE("nt40", missing_radio_ini_is_reported_and_ends_the_program) {
+    Tunrix t;
+    if (!CHECK(start(t, nullptr))) return;
+    DialogSeen box;
+    if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+    CHECK_EQ(box.title, std::string("Error"));
+    CHECK(box.texts.size() == 1 && (box.texts[0] == "Error opening radio.ini file!\n" ||
+                                    box.texts[0] == "Error opening radio.ini file!"));
+    if (!box.texts.empty()) note("message text " + visible(box.texts[0]));
+    // The main window may exist (its initialisation reads the file) but is never shown.
+    for (HWND w : topWindowsOf(t.program.processId, "Tunrix")) CHECK(!IsWindowVisible(w));
+    pressOk(box.window);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK(!fileExists(joinPath(t.dir, "radio.ini")));
+    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+}
+
+TEST_CASE("nt40", start_with_radio_on_sends_nothing_and_shows_the_station) {
+    Tunrix t;
+    if (!startShown(t, withCrLf(kExampleIni), E2E_HERE)) return;
+    CHECK_TITLE(t.window, "Tunrix - Oldies");
+    CHECK_PANEL(t.window, "1011", true, 5);
+    CHECK_EQ(controlText(t.window, kExit), std::string("E&xit"));
+    CHECK_EQ(controlText(t.window, kScan), std::string("Preset &Scan"));
+    CHECK_EQ(controlText(t.window, kPower), std::string("&Power"));
+    CHECK(!trayIconExists(t.window, 200));
+    Sleep(300);
+    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+}
+
+// The last station is matched to the presets as text, not as a number; the
+// title shows the matched preset's description only with the title flag set.
+TEST_CASE("nt40", start_matches_the_last_station_to_a_preset_by_its_text) {
+    struct Start {
+        const char* preset3;
+        const char* titleFlag;
+        const char* title;
+        int presetIndex;
+    };
+    const Start starts[] = {
+        {"101.5", "1", "Tunrix - Classical", 2},
+        {"101.50", "1", "Tunrix - ", 10},
+        {"101.5", "0", "Tunrix", 2},
+    };
+    for (const Start& s : starts) {
+        note(std::string("preset 3 ") + s.preset3 + ", title flag " + s.titleFlag);
+        Tunrix t;
+        const std::string preset3 = std::string("\n") + s.preset3 + "\n";
+        const std::string flag = std::string("[TITLEBAR_FLAG]\n") + s.titleFlag;
+        const std::string ini = example({{"[LAST STATION]\n101.1", "[LAST STATION]\n101.5"},
+                                         {"\n094.7\n", preset3.c_str()},
+                                         {"[TITLEBAR_FLAG]\n1", flag.c_str()}});
+        if (!startShown(t, withCrLf(ini), E2E_HERE)) return;
+        CHECK_TITLE(t.window, s.title);
+        CHECK_PANEL(t.window, "1015", true, s.presetIndex);
+        postClick(t.window, kExit);
+        CHECK_EXITS_WITH_ZERO(t);
+        CHECK_EQ(iniOf(t), withCrLf(ini));
+    }
+}
+
+TEST_CASE("nt40", start_with_radio_off_tunes_the_last_station_once) {
+    Tunrix t;
+    const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}});
+    if (!startShown(t, ini, E2E_HERE)) return;
+    CHECK_CARD_LOG(t.dir, {tuneLine(4471)});
+    CHECK_PANEL(t.window, "1011", true, 5);
+    CHECK_TITLE(t.window, "Tunrix - Oldies");
+}
+
+TEST_CASE("nt40", start_in_tray_hides_window_tunes_twice_and_exit_only_hides) {
+    Tunrix t;
+    const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}, {"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
+    if (!CHECK(start(t, &ini))) return;
+    t.window = waitForWindow(t.program.processId, "Tunrix", 15000);
+    if (!CHECK(t.window != nullptr)) return;
+    CHECK_CARD_LOG(t.dir, {tuneLine(4471), tuneLine(4471)});
+    CHECK(!IsWindowVisible(t.window));
+    CHECK_EQ(controlText(t.window, kExit), std::string("&Hide"));
+    CHECK(trayIconExists(t.window, 200));
+    // Exit only hides the window while the program runs in the tray ...
+    CHECK(clickControl(t.window, kExit));
+    CHECK_EQ(static_cast<long long>(waitForExit(t.program, 500)), STILL_ACTIVE);
+    // ... and the popup menu's Exit ends it.
+    postClick(t.window, kMenuExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(example({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}})));
+}
+
+TEST_CASE("nt40", preset_buttons_tune_their_station_and_show_it) {
+    struct Press {
+        int preset;  // 1-10
+        int word;
+        const char* cells;
+        const char* title;
+    };
+    // Preset 10 holds "88.0" in the file: it is shown as 88.0 and then kept as 088.0.
+    const Press presses[] = {
+        {1, 3968, " 885", "Tunrix - Jazz"},
+        {10, 3948, " 880", "Tunrix - N/A"},
+        {3, 4215, " 947", "Tunrix - Classical"},
+        {6, 4471, "1011", "Tunrix - Oldies"},
+    };
+    Tunrix t;
+    if (!startShown(t, withCrLf(kExampleIni), E2E_HERE)) return;
+    std::vector<std::string> log;
+    for (const Press& p : presses) {
+        note("preset " + std::to_string(p.preset));
+        CHECK(clickControl(t.window, kPreset1 + p.preset - 1));
+        log.push_back(tuneLine(p.word));
+        CHECK_CARD_LOG(t.dir, log);
+        CHECK_TITLE(t.window, p.title);
+        CHECK_PANEL(t.window, p.cells, true, p.preset - 1);
+    }
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(example({{"\n88.0\n", "\n088.0\n"}})));
+}
+
+TEST_CASE("nt40", volume_and_steps_only_while_on_power_off_and_on) {
+    Tunrix t;
+    if (!startShown(t, withCrLf(kExampleIni), E2E_HERE)) return;
+    std::vector<std::string> log;
+    CHECK(clickControl(t.window, kVolumeUp));
+    log.push_back("0x20f volume up");
+    CHECK(clickControl(t.window, kVolumeDown));
+    log.push_back("0x20f volume down");
+    CHECK_CARD_LOG(t.dir, log);
+
+    CHECK(clickControl(t.window, kPower));
+    log.push_back("0x20f off");
+    CHECK_CARD_LOG(t.dir, log);
+    CHECK_PANEL(t.window, "1011", false, 5);
+    CHECK_TITLE(t.window, "Tunrix - Oldies");
+    CHECK_EQ(controlText(t.window, kPower), std::string("&Power"));
+
+    // While off, volume and the four steps do nothing at all.
+    const int refused[] = {kVolumeUp, kVolumeDown, kCoarseDown, kCoarseUp, kFineDown, kFineUp};
+    for (int id : refused) CHECK(clickControl(t.window, id));
+    CHECK_CARD_LOG(t.dir, log);
+    CHECK_PANEL(t.window, "1011", false, 5);
+
+    // Power on tunes the station that was playing.
+    CHECK(clickControl(t.window, kPower));
+    log.push_back(tuneLine(4471));
+    CHECK_CARD_LOG(t.dir, log);
+    CHECK_PANEL(t.window, "1011", true, 5);
+
+    // Off again, then a preset press switches the radio on.
+    CHECK(clickControl(t.window, kPower));
+    log.push_back("0x20f off");
+    CHECK(clickControl(t.window, kPreset1 + 1));
+    log.push_back(tuneLine(4104));
+    CHECK_CARD_LOG(t.dir, log);
+    CHECK_PANEL(t.window, " 919", true, 1);
+    CHECK_TITLE(t.window, "Tunrix - News");
+
+    // Off at exit: the file keeps power 0 and the station that was playing.
+    CHECK(clickControl(t.window, kPower));
+    log.push_back("0x20f off");
+    CHECK_CARD_LOG(t.dir, log);
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(example({{"[LAST STATION]\n101.1", "[LAST STATION]\n091.9"},
+                                         {"[POWER STATUS]\n1", "[POWER STATUS]\n0"}})));
+}
+
+TEST_CASE("nt40", tuning_steps_wrap_at_the_band_ends) {
+    struct Step {
+        int button;
+        const char* text;  // the station afterwards
+        int word;
+        const char* cells;
+    };
+    const Step steps[] = {
+        {kCoarseUp, "087.5", 3928, " 875"},    // 107.0 + 1.0 reaches 108.0: wraps
+        {kCoarseDown, "108.0", 4748, "1080"},  // 86.5 is 88.0 or less: wraps
+        {kFineUp, "087.5", 3928, " 875"},      // 108.1: wraps
+        {kFineDown, "108.0", 4748, "1080"},    // 87.4: wraps
+        {kFineDown, "107.9", 4744, "1079"},
+        {kFineUp, "087.5", 3928, " 875"},      // exactly 108.0: wraps
+        {kFineUp, "087.6", 3932, " 876"},
+        {kFineDown, "108.0", 4748, "1080"},    // exactly 87.5: wraps
+        {kCoarseDown, "107.0", 4708, "1070"},
+        {kCoarseUp, "087.5", 3928, " 875"},
+        {kCoarseUp, "088.5", 3968, " 885"},    // equals preset 1, yet no preset is current
+        {kCoarseDown, "108.0", 4748, "1080"},  // exactly 87.5 is 88.0 or less: wraps
+    };
+    Tunrix t;
+    const std::string ini = example({{"[LAST STATION]\n101.1", "[LAST STATION]\n107.0"}});
+    if (!startShown(t, withCrLf(ini), E2E_HERE)) return;
+    CHECK_TITLE(t.window, "Tunrix - ");
+    CHECK_PANEL(t.window, "1070", true, 10);
+    std::vector<std::string> log;
+    for (const Step& s : steps) {
+        note(std::string("step to ") + s.text);
+        CHECK(clickControl(t.window, s.button));
+        log.push_back(tuneLine(s.word));
+        CHECK_CARD_LOG(t.dir, log);
+        CHECK_PANEL(t.window, s.cells, true, 10);
+        CHECK_TITLE(t.window, "Tunrix - ");
+    }
+    postKey(t.window, VK_ESCAPE);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(example({{"[LAST STATION]\n101.1", "[LAST STATION]\n108.0"}})));
+}
+
+// Exit button, Escape, the close box and WM_CLOSE all run the exit sequence:
+// radio.ini is written byte for byte in its format and the status is 0.
+TEST_CASE("nt40", every_exit_writes_radio_ini_exactly) {
+    const CloseWay ways[] = {kByExitButton, kByEscape, kByCloseBox, kByWmClose};
+    for (CloseWay way : ways) {
+        note(std::string("exit by ") + closeWayName(way));
+        Tunrix t;
+        // Off at the last exit: start-up switches the radio on, so the file
+        // written now says on, which makes it the example again.
+        const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}});
+        if (!startShown(t, withCrLf(ini), E2E_HERE)) return;
+        CHECK_CARD_LOG(t.dir, {tuneLine(4471)});
+        closeBy(t.window, way);
+        CHECK_EXITS_WITH_ZERO(t);
+        CHECK_EQ(iniOf(t), withCrLf(kExampleIni));
+        CHECK_CARD_LOG(t.dir, {tuneLine(4471)});
+    }
+}
+
+TEST_CASE("nt40", example_file_survives_a_run_unchanged) {
+    Tunrix t;
+    if (!startShown(t, withCrLf(kExampleIni), E2E_HERE)) return;
+    CHECK_PANEL(t.window, "1011", true, 5);
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(kExampleIni));
+    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+}
+
+TEST_CASE("nt40", card_at_0x30c_is_driven_at_port_0x30f) {
+    Tunrix t;
+    const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}, {"\n20f", "\n30F"}});
+    if (!startShown(t, withCrLf(ini), E2E_HERE)) return;
+    CHECK(clickControl(t.window, kVolumeUp));
+    CHECK(clickControl(t.window, kPower));
+    CHECK_CARD_LOG(t.dir, {tuneLine(4471, "0x30f"), "0x30f volume up", "0x30f off"});
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}, {"\n20f", "\n30f"}})));
+}
