@@ -52,7 +52,7 @@ const std::pair<const char*, const char*> kNoTray = {"[TRAY STATUS]\n1", "[TRAY 
 // Tuning words of the presets of kTrayIni (trunc((f - 88) * 40) + 3948).
 const int kPresetWord[10] = {3948, 4104, 4215, 4228, 4408, 4471, 4568, 4664, 4720, 4744};
 
-// The popup menu as the design lays it out, with the preset texts of kTrayIni
+// The popup menu as the user should see it, with the preset texts of kTrayIni
 // and the scan items greyed by the scan state.
 std::vector<MenuItem> trayMenu(bool scanning) {
     std::vector<MenuItem> presets = {
