@@ -5,6 +5,7 @@ set -e
 cd "$(dirname "$0")/.."
 
 zip=$(sh scripts/make-dist.sh)
+version=$(sed -n 's/^#define TUNRIX_VERSION_TEXT *"\(.*\)"/\1/p' resources/version.h)
 failed=0
 passed=0
 check() {  # check <description> <command...>
@@ -27,6 +28,14 @@ for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe \
         done
         check "$exe imports only system DLLs (found $dll)" [ $ok -eq 1 ]
     done
+done
+
+# Each program carries the version record with the one version of
+# resources/version.h and a manifest that asks to run as the invoking user.
+for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe; do
+    check "$exe has a version record for Tunrix $version" \
+        sh -c "strings -n 3 -el '$exe' | grep -qx 'ProductVersion' && strings -n 3 -el '$exe' | grep -qx '$version' && strings -n 3 -el '$exe' | grep -qx 'Tunrix'"
+    check "$exe has an asInvoker manifest" grep -q 'level="asInvoker"' "$exe"
 done
 
 size=$(stat -c %s build/i686/ui/tunrix.exe)
