@@ -273,7 +273,7 @@ void fireEvent(Program& program) {
         // The dialog refuses a zero or too long playing time; should one get
         // here anyway the radio keeps playing rather than stopping at once.
         const uint32_t period = timedPeriodMs(event.playHours, event.playMinutes);
-        if (period != 0) program.platform->startTimer(kPlayingTimeTimer, period);
+        if (period != 0) startTimedPeriod(*program.platform, kPlayingTimeTimer, period, event.playingRemainingMs);
     }
     if (program.window.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
     if (event.kind == kEventNext && event.firedCount >= event.dayCount) {
@@ -284,6 +284,7 @@ void fireEvent(Program& program) {
 }
 
 void playingTimeEnded(Program& program) {
+    if (!timedPeriodOver(*program.platform, kPlayingTimeTimer, program.event.playingRemainingMs)) return;
     program.platform->stopTimer(kPlayingTimeTimer);
     powerOffCard(*program.port, program.settings);
     program.settings.powerStatus = 0;

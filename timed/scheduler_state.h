@@ -16,6 +16,8 @@ struct ScheduledEvent {
     uint32_t playHours;
     uint32_t playMinutes;
     int32_t firedCount;
+    // What is left of a playing time longer than one window timer can wait.
+    uint32_t playingRemainingMs;
     // The minute of the last firing (year 0: none yet). The poll runs four
     // times a minute, so this keeps an event from firing twice in its minute.
     LocalTime lastFiring;

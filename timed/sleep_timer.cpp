@@ -3,6 +3,7 @@
 #include "card/port_protocol.h"
 #include "timed/sleep_timer.h"
 #include "ui/main_window.h"
+#include "ui/scan.h"
 
 static const char kTimeErrorTitle[] = "Time Error";
 static const char kInvalidTimeText[] = "Invalid Time!!";
@@ -13,6 +14,19 @@ uint32_t timedPeriodMs(uint32_t hours, uint32_t minutes) {
     const uint64_t total = static_cast<uint64_t>(hours) * 60 + minutes;
     if (total == 0 || total > kLongestTimedMinutes) return 0;
     return static_cast<uint32_t>(total * 60000);
+}
+
+void startTimedPeriod(MainWindowPlatform& platform, int timerId, uint32_t periodMs,
+                      uint32_t& remainingMs) {
+    const uint32_t piece = periodMs > kMaxTimerPeriodMs ? kMaxTimerPeriodMs : periodMs;
+    remainingMs = periodMs - piece;
+    platform.startTimer(timerId, piece);
+}
+
+bool timedPeriodOver(MainWindowPlatform& platform, int timerId, uint32_t& remainingMs) {
+    if (remainingMs == 0) return true;
+    startTimedPeriod(platform, timerId, remainingMs, remainingMs);
+    return false;
 }
 
 void sleepTimerDialogOpening(const Program& program, SleepTimerDialogFields& fields) {
@@ -45,7 +59,7 @@ void sleepTimerCommand(Program& program) {
     const uint32_t period = timedPeriodMs(program.sleep.sleepHours, program.sleep.sleepMinutes);
     // The dialog arms only a valid time; a zero period would switch off at once.
     if (program.window.sleepTimerActive == 1 && period != 0) {
-        program.platform->startTimer(kSleepTimer, period);
+        startTimedPeriod(*program.platform, kSleepTimer, period, program.sleep.remainingMs);
     } else {
         program.platform->stopTimer(kSleepTimer);
         program.window.sleepTimerActive = 0;
@@ -54,6 +68,7 @@ void sleepTimerCommand(Program& program) {
 }
 
 void sleepTimerExpired(Program& program) {
+    if (!timedPeriodOver(*program.platform, kSleepTimer, program.sleep.remainingMs)) return;
     program.platform->stopTimer(kSleepTimer);
     // Sent even when the radio is already off: the card gets a definite state.
     powerOffCard(*program.port, program.settings);

@@ -14,6 +14,14 @@ constexpr std::size_t kTimeFieldSize = 24;   // an edit's text as the dialog rea
 // than kLongestTimedMinutes (such a period would wrap in 32 bits).
 uint32_t timedPeriodMs(uint32_t hours, uint32_t minutes);
 
+// A window timer waits at most kMaxTimerPeriodMs (about 24.8 days) and cuts a
+// longer wait short, so a longer period runs in pieces: the first piece is
+// started now and the rest kept in remainingMs. On each tick timedPeriodOver
+// starts the next piece and returns false, or returns true when none is left.
+void startTimedPeriod(MainWindowPlatform& platform, int timerId, uint32_t periodMs,
+                      uint32_t& remainingMs);
+bool timedPeriodOver(MainWindowPlatform& platform, int timerId, uint32_t& remainingMs);
+
 // The controls of the sleep timer dialog (template 202).
 struct SleepTimerDialogFields {
     char hours[kTimeFieldSize];     // edit 1153

@@ -5,4 +5,6 @@
 struct SleepTimerValues {
     uint16_t sleepHours;
     uint16_t sleepMinutes;
+    // What is left of a sleep time longer than one window timer can wait.
+    uint32_t remainingMs;
 };

@@ -472,6 +472,37 @@ TEST(FireEvent, AZeroPlayingTimeThatSlippedPastTheDialogDoesNotSwitchOffAtOnce) 
     EXPECT_TRUE(f.platform.linesStartingWith("start 4").empty());
 }
 
+TEST(PlayingTimeEnded, APlayingTimeLongerThanOneWindowTimerCanWaitRunsInPieces) {
+    // 1193 hours 2 minutes, the longest accepted, are 4 294 920 000 ms: more
+    // than the 2^31 - 1 ms a window timer waits before it cuts the wait short.
+    ArmedFixture f(kEventEvery, {timeAt(kMonday, 8, 15)}, false, 1193, 2);
+    EXPECT_EQ(f.pollMinute(timeAt(kMonday, 8, 15)), 1);
+    EXPECT_EQ(f.platform.linesStartingWith("start 4"),
+              (std::vector<std::string>{"start 4 2147483647"}));
+
+    f.platform.log.clear();
+    f.port.log.clear();
+    playingTimeEnded(f.program);   // the first piece has run out: the radio plays on
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"start 4 2147436353"}));
+    EXPECT_TRUE(f.port.log.empty());
+    EXPECT_EQ(f.program.settings.powerStatus, 1);
+
+    f.platform.log.clear();
+    playingTimeEnded(f.program);   // the whole playing time is over
+    EXPECT_EQ(f.platform.log.front(), "stop 4");
+    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_EQ(f.program.settings.powerStatus, 0);
+
+    // The next firing starts its playing time afresh, with no stale piece.
+    f.program.event.playHours = 0;
+    f.program.event.playMinutes = 45;
+    EXPECT_EQ(f.pollMinute(timeAt(kMonday, 8, 15, 0, 15)), 1);
+    f.port.log.clear();
+    playingTimeEnded(f.program);
+    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_EQ(f.program.settings.powerStatus, 0);
+}
+
 TEST(SchedulerPoll, DoesNothingWhileDisarmed) {
     ArmedFixture f(kEventEvery, {timeAt(kMonday, 8, 15)}, true);
     f.program.window.schedulerActive = 0;

@@ -142,6 +142,39 @@ TEST(SleepTimerCommand, AnArmedFlagWithoutAValidTimeDoesNotSwitchOffAtOnce) {
     EXPECT_EQ(f.program.window.sleepTimerActive, 0);
 }
 
+TEST(SleepTimerCommand, ATimeLongerThanOneWindowTimerCanWaitRunsInPieces) {
+    // 700 hours are 2 520 000 000 ms; a window timer waits at most 2^31 - 1 ms
+    // and cuts a longer wait short, which would switch off some 104 hours early.
+    TimedFixtureProgram f;
+    f.program.settings.powerStatus = 1;
+    const SleepTimerDialogFields user = fieldsOf("700", "0", true);
+    EXPECT_EQ(runSleepCommand(f, &user),
+              (std::vector<std::string>{"dialog 202", "start 5 2147483647", "redraw"}));
+
+    f.platform.log.clear();
+    sleepTimerExpired(f.program);   // the first piece has run out: not yet
+    EXPECT_EQ(f.platform.log, (std::vector<std::string>{"start 5 372516353"}));
+    EXPECT_TRUE(f.port.log.empty());
+    EXPECT_EQ(f.program.settings.powerStatus, 1);
+    EXPECT_EQ(f.program.window.sleepTimerActive, 1);
+
+    f.platform.log.clear();
+    sleepTimerExpired(f.program);   // the whole 700 hours are over
+    EXPECT_EQ(f.platform.linesStartingWith("stop 5").size(), 1u);
+    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_EQ(f.program.settings.powerStatus, 0);
+    EXPECT_EQ(f.program.window.sleepTimerActive, 0);
+
+    // A later short sleep time is not followed by a stale second piece.
+    f.platform.log.clear();
+    f.port.log.clear();
+    const SleepTimerDialogFields shortTime = fieldsOf("0", "1", true);
+    runSleepCommand(f, &shortTime);
+    sleepTimerExpired(f.program);
+    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_EQ(f.program.window.sleepTimerActive, 0);
+}
+
 TEST(SleepTimerExpired, SwitchesOffClearsTheTimeAndUpdatesTheTray) {
     for (int powerBefore : {1, 0}) {
         for (int noTray : {0, 1}) {
