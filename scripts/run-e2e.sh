@@ -18,6 +18,12 @@ if [ ! -f "$DRIVER" ]; then
         cmake --build "$BUILD" -j2 >/dev/null || exit 1
 fi
 
+# Screenshots that tests take for people to look at (build/shots), when the
+# X tools are there; E2E_SHOTS= switches them off.
+if [ -z "${E2E_SHOTS+set}" ] && command -v xwd >/dev/null 2>&1 && command -v convert >/dev/null 2>&1; then
+    E2E_SHOTS=$ROOT/build/shots
+fi
+
 TMP=$(mktemp -d /tmp/tunrix-e2e.XXXXXX)
 XVFB_PID=""
 cleanup() {
@@ -47,6 +53,7 @@ run_group() {
         "--tunrix=$(win_path "$TUNRIX")" \
         "--tonecheck=$(win_path "$TONECHECK")" \
         "--beep=$(win_path "$BEEP")" \
+        ${E2E_SHOTS:+"--shots=$E2E_SHOTS"} \
         ${E2E_FILTER:+"--filter=$E2E_FILTER"} >"$TMP/$group.out" 2>&1
     status=$?
     tr -d '\r' <"$TMP/$group.out"
@@ -83,6 +90,8 @@ if [ $missing = 0 ]; then
     # With the driver, per Windows version.
     set_driver present
     run_group nt40
+    # Options, scheduler and sleep timer; waits for real minutes.
+    run_group timed
     set_windows_version nt351
     run_group nt351
     set_windows_version win98
