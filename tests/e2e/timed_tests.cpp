@@ -1096,6 +1096,7 @@ TEST_CASE("timed", timed_events_and_sleep_timer_run_out_on_the_clock) {
     CHECK_Z(c.sleeper.t.window, false);
     CHECK_CLOCK(c.sleeper.t.window, true);
     CHECK_LAMP(c.sleeper.t.window, false);
+    takeScreenshot("panels-after-the-timers");
     HWND dialog = open(c.sleeper.t, kSleep, kSleepCaption, E2E_HERE);
     if (dialog) {
         checkSleepShows(dialog, "", "", false, E2E_HERE);
@@ -1114,7 +1115,6 @@ TEST_CASE("timed", timed_events_and_sleep_timer_run_out_on_the_clock) {
     for (ClockRun* run : {&c.every, &c.next}) {
         if (!run->seen.empty()) note("every/next fired at " + clockText(run->seen[0].clock));
     }
-    takeScreenshot("panels-after-the-timers");
 
     for (ClockRun* run : {&c.sleeper, &c.today}) {
         postClick(run->t.window, kExit);
