@@ -4,7 +4,7 @@
 CMAKE_BUILD = cmake --build $(1) -j $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build native asan i686 x86_64 test unit-test fuzz e2e-test demo bench dist clean
+.PHONY: all deps build native asan i686 x86_64 test unit-test fuzz e2e-test dist-check demo bench dist clean
 
 all: build
 
@@ -29,7 +29,7 @@ x86_64:
 	cmake -S . -B build/x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake >/dev/null
 	$(call CMAKE_BUILD,build/x86_64)
 
-test: build unit-test fuzz e2e-test
+test: build unit-test fuzz e2e-test dist-check
 
 unit-test:
 	cd build/native && ctest --output-on-failure
@@ -49,6 +49,9 @@ bench: build
 
 dist: build
 	@sh scripts/make-dist.sh
+
+dist-check:
+	@sh scripts/check-dist.sh
 
 clean:
 	rm -rf build dist

@@ -41,8 +41,10 @@ void putTag(std::vector<uint8_t>& out, const char* tag) {
     for (int i = 0; i < 4; ++i) out.push_back(uint8_t(tag[i]));
 }
 
-// BITMAPINFOHEADER for an uncompressed DIB.
-void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize) {
+// BITMAPINFOHEADER for an uncompressed DIB. `coloursUsed` is the number of
+// palette entries that follow it (0: none, or the full 2^bits for icons).
+void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize,
+                   uint32_t coloursUsed) {
     put32(out, 40);
     put32(out, uint32_t(width));
     put32(out, uint32_t(height));
@@ -52,9 +54,34 @@ void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, u
     put32(out, imageSize);
     put32(out, 2835);         // 72 dots per inch
     put32(out, 2835);
-    put32(out, 0);
+    put32(out, coloursUsed);
     put32(out, 0);
 }
+
+// Palette entries are stored as B, G, R and a zero byte.
+void putPaletteEntry(std::vector<uint8_t>& out, uint32_t colour) {
+    out.push_back(uint8_t(colour));
+    out.push_back(uint8_t(colour >> 8));
+    out.push_back(uint8_t(colour >> 16));
+    out.push_back(0);
+}
+
+// Bytes per row of a DIB: rows are padded to whole 32-bit words.
+uint32_t rowStride(int width, int bits) { return (uint32_t(width) * uint32_t(bits) + 31) / 32 * 4; }
+
+// Appends one row of palette indices packed at `bits` (1, 4 or 8) per pixel,
+// leftmost pixel in the most significant bits, padded like every DIB row.
+void putIndexRow(std::vector<uint8_t>& out, const uint8_t* indices, int width, int bits) {
+    const size_t rowStart = out.size();
+    out.resize(rowStart + rowStride(width, bits), 0);
+    for (int x = 0; x < width; ++x) {
+        const size_t bit = size_t(x) * size_t(bits);
+        out[rowStart + bit / 8] |= uint8_t(indices[x] << (8 - bits - int(bit % 8)));
+    }
+}
+
+// The fewest bits per pixel that index `colours` palette entries (at most 256).
+int indexBits(size_t colours) { return colours <= 2 ? 1 : colours <= 16 ? 4 : 8; }
 
 std::vector<std::string> splitWords(const std::string& line) {
     std::vector<std::string> words;
@@ -204,17 +231,49 @@ bool parseArt(const std::string& text, ArtFile& art, std::string& error) {
 }
 
 std::vector<uint8_t> encodeBmp(const Image& image) {
-    const uint32_t stride = (uint32_t(image.width) * 3 + 3) & ~3u;
+    // Palette in ascending colour order, as long as it stays within 256 entries.
+    std::map<uint32_t, uint8_t> indexOf;
+    for (uint32_t p : image.pixels) {
+        indexOf.emplace(p & 0xFFFFFF, 0);
+        if (indexOf.size() > 256) break;
+    }
+    const bool indexed = indexOf.size() <= 256;
+    std::vector<uint32_t> palette;
+    int bits = 24;
+    if (indexed) {
+        for (auto& entry : indexOf) {
+            entry.second = uint8_t(palette.size());
+            palette.push_back(entry.first);
+        }
+        bits = indexBits(palette.size());
+        // Windows turns a 1-bit DIB whose palette is black and white into a
+        // monochrome bitmap, which takes the colours of the DC it is drawn
+        // into; 4 bits keep such an image in its own colours.
+        if (bits == 1 && palette.size() == 2 && palette[0] == 0x000000 && palette[1] == 0xFFFFFF) bits = 4;
+        // A 1-bit palette has two entries even for a one-colour image, so
+        // that no reader looks past the palette for the second one.
+        if (bits == 1 && palette.size() == 1) palette.push_back(palette[0]);
+    }
+
+    const uint32_t stride = rowStride(image.width, bits);
     const uint32_t imageSize = stride * uint32_t(image.height);
+    const uint32_t dataOffset = 54 + 4 * uint32_t(palette.size());
     std::vector<uint8_t> out;
-    out.reserve(54 + imageSize);
+    out.reserve(dataOffset + imageSize);
     out.push_back('B');
     out.push_back('M');
-    put32(out, 54 + imageSize);
+    put32(out, dataOffset + imageSize);
     put32(out, 0);
-    put32(out, 54);
-    putInfoHeader(out, image.width, image.height, 24, imageSize);
+    put32(out, dataOffset);
+    putInfoHeader(out, image.width, image.height, bits, imageSize, uint32_t(palette.size()));
+    for (uint32_t c : palette) putPaletteEntry(out, c);
+    std::vector<uint8_t> indices(size_t(image.width));
     for (int y = image.height - 1; y >= 0; --y) {
+        if (indexed) {
+            for (int x = 0; x < image.width; ++x) indices[size_t(x)] = indexOf[image.at(x, y) & 0xFFFFFF];
+            putIndexRow(out, indices.data(), image.width, bits);
+            continue;
+        }
         size_t rowStart = out.size();
         for (int x = 0; x < image.width; ++x) {
             uint32_t c = image.at(x, y) & 0xFFFFFF;
@@ -234,6 +293,7 @@ bool encodeIco(const ArtFile& art, std::vector<uint8_t>& out, std::string& error
         return false;
     }
     std::vector<std::vector<uint8_t>> entries;
+    std::vector<int> entryBits;
     for (const Image& image : art.images) {
         // Index 0 is black: transparent pixels use it, with their mask bit set.
         std::vector<uint32_t> colours{0x000000};
@@ -255,23 +315,16 @@ bool encodeIco(const ArtFile& art, std::vector<uint8_t>& out, std::string& error
             }
             indices.push_back(found->second);
         }
-        const uint32_t xorStride = (uint32_t(image.width) + 3) & ~3u;
-        const uint32_t andStride = ((uint32_t(image.width) + 31) / 32) * 4;
-        const uint32_t pixelBytes = (xorStride + andStride) * uint32_t(image.height);
+        // 4 bits with a full 16-entry palette when the colours fit, else 8 bits.
+        const int bits = colours.size() <= 16 ? 4 : 8;
+        const uint32_t paletteEntries = 1u << bits;
+        const uint32_t andStride = rowStride(image.width, 1);
+        const uint32_t pixelBytes = (rowStride(image.width, bits) + andStride) * uint32_t(image.height);
         std::vector<uint8_t> entry;
-        putInfoHeader(entry, image.width, image.height * 2, 8, pixelBytes);
-        for (int i = 0; i < 256; ++i) {
-            uint32_t c = i < int(colours.size()) ? colours[size_t(i)] : 0;
-            entry.push_back(uint8_t(c));
-            entry.push_back(uint8_t(c >> 8));
-            entry.push_back(uint8_t(c >> 16));
-            entry.push_back(0);
-        }
-        for (int y = image.height - 1; y >= 0; --y) {
-            for (int x = 0; x < image.width; ++x)
-                entry.push_back(indices[size_t(y) * size_t(image.width) + size_t(x)]);
-            for (uint32_t pad = uint32_t(image.width); pad < xorStride; ++pad) entry.push_back(0);
-        }
+        putInfoHeader(entry, image.width, image.height * 2, bits, pixelBytes, 0);
+        for (uint32_t i = 0; i < paletteEntries; ++i) putPaletteEntry(entry, i < colours.size() ? colours[i] : 0);
+        for (int y = image.height - 1; y >= 0; --y)
+            putIndexRow(entry, &indices[size_t(y) * size_t(image.width)], image.width, bits);
         for (int y = image.height - 1; y >= 0; --y) {
             std::vector<uint8_t> row(andStride, 0);
             for (int x = 0; x < image.width; ++x)
@@ -279,6 +332,7 @@ bool encodeIco(const ArtFile& art, std::vector<uint8_t>& out, std::string& error
             entry.insert(entry.end(), row.begin(), row.end());
         }
         entries.push_back(entry);
+        entryBits.push_back(bits);
     }
 
     put16(out, 0);
@@ -289,10 +343,10 @@ bool encodeIco(const ArtFile& art, std::vector<uint8_t>& out, std::string& error
         const Image& image = art.images[i];
         out.push_back(uint8_t(image.width == 256 ? 0 : image.width));
         out.push_back(uint8_t(image.height == 256 ? 0 : image.height));
-        out.push_back(0);    // 256 colours
+        out.push_back(entryBits[i] == 4 ? 16 : 0);   // colour count; 0 stands for 256
         out.push_back(0);
         put16(out, 1);
-        put16(out, 8);
+        put16(out, uint32_t(entryBits[i]));
         put32(out, uint32_t(entries[i].size()));
         put32(out, offset);
         offset += uint32_t(entries[i].size());

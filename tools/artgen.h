@@ -28,11 +28,17 @@ struct ArtFile {
 // returns false and sets `error` to a message naming the line.
 bool parseArt(const std::string& text, ArtFile& art, std::string& error);
 
-// 24-bit bottom-up BMP file of an image without transparent pixels.
+// Bottom-up, uncompressed BMP file of an image without transparent pixels, in
+// the smallest encoding that holds it exactly: 1, 4 or 8 bits per pixel with
+// the colours used as palette (ascending; biClrUsed gives their number), or
+// 24 bits for more than 256 colours. A black-and-white image takes 4 bits,
+// since Windows would load it at 1 bit as a monochrome bitmap.
 std::vector<uint8_t> encodeBmp(const Image& image);
 
-// ICO file with one 8-bit indexed entry per image and its AND mask (set where
-// the pixel is transparent). Fails when an image has more than 256 colours.
+// ICO file with one indexed entry per image and its AND mask (set where the
+// pixel is transparent): 4 bits with a 16-entry palette when the image has at
+// most 16 colours counting black (which transparent pixels use), else 8 bits
+// with 256 entries. Fails when an image has more than 256 colours.
 bool encodeIco(const ArtFile& art, std::vector<uint8_t>& out, std::string& error);
 
 // The button beep: 60 ms of a quiet, softly faded sine, 16-bit PCM mono at

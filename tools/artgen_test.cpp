@@ -112,28 +112,176 @@ TEST(ArtgenParse, RejectsMalformedSources) {
     }
 }
 
-TEST(ArtgenBmp, WritesBottomUp24BitRowsPaddedToFourBytes) {
-    std::vector<uint8_t> bmp = artgen::encodeBmp(parseOk(kSampleBitmap).images[0]);
-    const size_t stride = 12;   // 3 pixels x 3 bytes, padded to 12
-    ASSERT_EQ(bmp.size(), 54 + 2 * stride);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(le32(bmp, 2), bmp.size());
-    EXPECT_EQ(le32(bmp, 10), 54u);         // pixel data offset
-    EXPECT_EQ(le32(bmp, 14), 40u);         // BITMAPINFOHEADER
-    EXPECT_EQ(le32(bmp, 18), 3u);
-    EXPECT_EQ(le32(bmp, 22), 2u);          // positive: bottom-up
-    EXPECT_EQ(le16(bmp, 28), 24u);
-    EXPECT_EQ(le32(bmp, 30), 0u);          // uncompressed
-    EXPECT_EQ(le32(bmp, 34), 2 * stride);
-    // First stored row is the bottom one: blue, black, red, as B G R bytes.
-    const std::vector<uint8_t> bottom{0xFF, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0};
-    const std::vector<uint8_t> top{0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0};
-    EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54, bmp.begin() + 54 + stride), bottom);
-    EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54 + stride, bmp.end()), top);
+// ---- A small DIB reader, written from the file format, to check that what
+// the encoders write decodes back to the source pixels.
+
+// Reads the uncompressed DIB whose BITMAPINFOHEADER starts at `at`, whose
+// rows start at `rows` (0: right after the palette) and which ends at `end`.
+// `maskRows` says the height counts an AND mask too (icons); its set bits
+// give kTransparent.
+Image decodeDib(const std::vector<uint8_t>& b, size_t at, size_t rows, bool maskRows, size_t end) {
+    Image im;
+    EXPECT_EQ(le32(b, at), 40u);
+    im.width = int(le32(b, at + 4));
+    im.height = int(le32(b, at + 8)) / (maskRows ? 2 : 1);
+    const int bits = int(le16(b, at + 14));
+    EXPECT_EQ(le16(b, at + 12), 1u);
+    EXPECT_EQ(le32(b, at + 16), 0u);                      // BI_RGB
+    const uint32_t used = le32(b, at + 32);
+    const size_t paletteSize = bits > 8 ? used : used ? used : size_t(1) << bits;
+    EXPECT_LE(paletteSize, bits > 8 ? 0u : size_t(1) << bits);
+    std::vector<uint32_t> palette;
+    for (size_t i = 0; i < paletteSize; ++i) {
+        size_t p = at + 40 + 4 * i;
+        palette.push_back(b.at(p) | (uint32_t(b.at(p + 1)) << 8) | (uint32_t(b.at(p + 2)) << 16));
+        EXPECT_EQ(b.at(p + 3), 0) << "palette entry " << i;
+    }
+    if (rows == 0) rows = at + 40 + 4 * paletteSize;
+    const size_t stride = (size_t(im.width) * size_t(bits) + 31) / 32 * 4;
+    const size_t maskStride = (size_t(im.width) + 31) / 32 * 4;
+    EXPECT_EQ(le32(b, at + 20), (stride + (maskRows ? maskStride : 0)) * size_t(im.height));   // biSizeImage
+    EXPECT_EQ(end, rows + (stride + (maskRows ? maskStride : 0)) * size_t(im.height));
+    if (end > b.size() || palette.empty() != (bits > 8)) {
+        ADD_FAILURE() << "truncated file or bad palette";
+        return im;
+    }
+    im.pixels.resize(size_t(im.width) * size_t(im.height));
+    for (int y = 0; y < im.height; ++y) {
+        const size_t row = rows + size_t(im.height - 1 - y) * stride;
+        for (int x = 0; x < im.width; ++x) {
+            uint32_t& pixel = im.pixels[size_t(y) * size_t(im.width) + size_t(x)];
+            if (bits == 24) {
+                size_t p = row + 3 * size_t(x);
+                pixel = b[p] | (uint32_t(b[p + 1]) << 8) | (uint32_t(b[p + 2]) << 16);
+                continue;
+            }
+            const size_t bit = size_t(x) * size_t(bits);
+            const uint32_t index = (b[row + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+            if (index >= palette.size()) {
+                ADD_FAILURE() << "index " << index << " past the palette at " << x << "," << y;
+                continue;
+            }
+            pixel = palette[index];
+        }
+        if (maskRows) {
+            const size_t mask = rows + stride * size_t(im.height) + size_t(im.height - 1 - y) * maskStride;
+            for (int x = 0; x < im.width; ++x)
+                if (b[mask + size_t(x) / 8] & (0x80 >> (x % 8))) {
+                    uint32_t& pixel = im.pixels[size_t(y) * size_t(im.width) + size_t(x)];
+                    EXPECT_EQ(pixel, 0u) << "transparent pixels are black in the colour part";
+                    pixel = artgen::kTransparent;
+                }
+        }
+    }
+    return im;
 }
 
-TEST(ArtgenIco, WritesEachImageWithPaletteAndAndMask) {
+int bmpBits(const std::vector<uint8_t>& bmp) { return int(le16(bmp, 28)); }
+uint32_t bmpColoursUsed(const std::vector<uint8_t>& bmp) { return le32(bmp, 46); }
+
+Image decodeBmp(const std::vector<uint8_t>& bmp) {
+    EXPECT_EQ(bmp.at(0), 'B');
+    EXPECT_EQ(bmp.at(1), 'M');
+    EXPECT_EQ(le32(bmp, 2), bmp.size());
+    EXPECT_EQ(le32(bmp, 10), 54 + 4 * bmpColoursUsed(bmp));   // rows follow the palette written
+    return decodeDib(bmp, 14, le32(bmp, 10), false, bmp.size());
+}
+
+// Icon directory entry `i`: its images, and the bits per pixel it states.
+Image decodeIcoImage(const std::vector<uint8_t>& ico, size_t i, int& bits) {
+    const size_t dir = 6 + 16 * i;
+    bits = int(le16(ico, dir + 6));
+    const size_t size = le32(ico, dir + 8), at = le32(ico, dir + 12);
+    EXPECT_EQ(le16(ico, at + 14), uint32_t(bits)) << "directory and image disagree";
+    EXPECT_EQ(ico.at(dir + 2), bits < 8 ? 1 << bits : 0) << "colour count";
+    EXPECT_EQ(le16(ico, dir + 4), 1u);   // planes
+    Image im = decodeDib(ico, at, 0, true, at + size);
+    EXPECT_EQ(ico.at(dir), im.width % 256);
+    EXPECT_EQ(ico.at(dir + 1), im.height % 256);
+    return im;
+}
+
+// An image of width x height whose pixel i has colour (i % colours), spread
+// over the colour space; 0x9E3779 is odd, so the first 2^24 colours differ.
+Image imageWithColours(int width, int height, uint32_t colours, uint32_t first = 0) {
+    Image im;
+    im.width = width;
+    im.height = height;
+    for (uint32_t i = 0; i < uint32_t(width * height); ++i)
+        im.pixels.push_back(((first + i % colours) * 0x9E3779u) & 0xFFFFFF);
+    return im;
+}
+
+TEST(ArtgenBmp, WritesTheSampleAsA4BitBmpExactly) {
+    // Palette in ascending order: black, blue, green, red = indices 0-3.
+    // 3 pixels at 4 bits take 2 bytes, padded to 4; the bottom row comes first.
+    const std::vector<uint8_t> expected{
+        'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 70, 0, 0, 0,                   // file header
+        40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 4, 0, 0, 0, 0, 0,      // size, 3 x 2, 1 plane, 4 bits
+        8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0,   // 4 colours used
+        0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0,          // B G R 0 each
+        0x10, 0x30, 0, 0,                                                 // "b.r"
+        0x32, 0x10, 0, 0,                                                 // "rgb"
+    };
+    EXPECT_EQ(artgen::encodeBmp(parseOk(kSampleBitmap).images[0]), expected);
+}
+
+TEST(ArtgenBmp, TakesTheFewestBitsThatHoldTheColoursAndDecodesExactly) {
+    struct Case {
+        uint32_t colours;
+        int width, height;
+        int bits;
+        uint32_t paletteEntries;
+    };
+    const Case cases[] = {
+        {1, 17, 16, 1, 2},     // one colour still writes the two entries a 1-bit DIB has
+        {2, 17, 16, 1, 2},
+        {2, 1, 1, 1, 2},       // one pixel of two colours: only the first is used
+        {3, 33, 3, 4, 3},
+        {16, 17, 16, 4, 16},
+        {17, 17, 16, 8, 17},
+        {256, 17, 16, 8, 256},
+        {257, 17, 16, 24, 0},
+        {272, 17, 16, 24, 0},
+        {5, 256, 2, 4, 5},
+    };
+    for (const Case& c : cases) {
+        Image im = imageWithColours(c.width, c.height, c.colours);
+        std::vector<uint8_t> bmp = artgen::encodeBmp(im);
+        const std::string what = std::to_string(c.colours) + " colours, " + std::to_string(c.width) + " wide";
+        EXPECT_EQ(bmpBits(bmp), c.bits) << what;
+        EXPECT_EQ(bmpColoursUsed(bmp), c.paletteEntries) << what;
+        EXPECT_EQ(decodeBmp(bmp).pixels, im.pixels) << what;
+    }
+    // The 1-bit palette of a one-colour image repeats that colour.
+    std::vector<uint8_t> one = artgen::encodeBmp(imageWithColours(3, 3, 1, 5));
+    EXPECT_EQ(le32(one, 54), le32(one, 58));
+    EXPECT_NE(le32(one, 54), 0u);
+}
+
+// A black-and-white 1-bit DIB would load as a monochrome bitmap, which paints
+// in the colours of the DC; other pairs of colours stay at 1 bit.
+TEST(ArtgenBmp, BlackAndWhiteTakeFourBits) {
+    struct Case {
+        uint32_t a, b;
+        int bits;
+    };
+    const Case cases[] = {
+        {0x000000, 0xFFFFFF, 4}, {0xFFFFFF, 0x000000, 4}, {0x000000, 0xFFFFFE, 1},
+        {0x010101, 0xFFFFFF, 1}, {0x000000, 0x40FF40, 1}, {0xFFFFFF, 0xFFFFFF, 1},
+    };
+    for (const Case& c : cases) {
+        Image im;
+        im.width = 3;
+        im.height = 1;
+        im.pixels = {c.a, c.b, c.a};
+        std::vector<uint8_t> bmp = artgen::encodeBmp(im);
+        EXPECT_EQ(bmpBits(bmp), c.bits) << std::hex << c.a << " " << c.b;
+        EXPECT_EQ(decodeBmp(bmp).pixels, im.pixels) << std::hex << c.a << " " << c.b;
+    }
+}
+
+TEST(ArtgenIco, WritesFewColourImagesAt4BitsWithAndMask) {
     ArtFile art = parseOk(
         "icon\ncolor - none\ncolor g 00FF00\ncolor k 000000\n"
         "image 3 2\npixels\ng-k\n-gg\nend\n"
@@ -141,42 +289,63 @@ TEST(ArtgenIco, WritesEachImageWithPaletteAndAndMask) {
     std::vector<uint8_t> ico;
     std::string error;
     ASSERT_TRUE(artgen::encodeIco(art, ico, error)) << error;
-    EXPECT_EQ(le16(ico, 0), 0u);
-    EXPECT_EQ(le16(ico, 2), 1u);
-    ASSERT_EQ(le16(ico, 4), 2u);
-
-    const size_t header = 40, palette = 256 * 4;
-    const size_t first = 6 + 2 * 16;
-    const size_t firstSize = header + palette + 2 * 4 /* XOR rows */ + 2 * 4 /* AND rows */;
-    EXPECT_EQ(ico[6], 3);                    // width
-    EXPECT_EQ(ico[7], 2);                    // height
-    EXPECT_EQ(le16(ico, 12), 8u);            // bits per pixel
-    EXPECT_EQ(le32(ico, 14), firstSize);
-    EXPECT_EQ(le32(ico, 18), first);
-    EXPECT_EQ(le32(ico, 16 + 14), header + palette + 4 + 4);
-    EXPECT_EQ(le32(ico, 16 + 18), first + firstSize);
-    EXPECT_EQ(ico.size(), first + firstSize + header + palette + 8);
-
-    EXPECT_EQ(le32(ico, first + 4), 3u);
-    EXPECT_EQ(le32(ico, first + 8), 4u);     // XOR and AND halves stacked
-    EXPECT_EQ(le16(ico, first + 14), 8u);
-    auto colourOf = [&](uint8_t index) {
-        size_t at = first + header + size_t(index) * 4;
-        return uint32_t(ico[at]) | (uint32_t(ico[at + 1]) << 8) | (uint32_t(ico[at + 2]) << 16);
+    // Each image: header, 16-entry palette, XOR rows of 4 bytes, AND rows of 4 bytes.
+    const size_t first = 6 + 2 * 16, firstSize = 40 + 64 + 2 * 4 + 2 * 4, secondSize = 40 + 64 + 4 + 4;
+    const std::vector<uint8_t> directory{
+        0, 0, 1, 0, 2, 0,
+        3, 2, 16, 0, 1, 0, 4, 0, uint8_t(firstSize), 0, 0, 0, uint8_t(first), 0, 0, 0,
+        1, 1, 16, 0, 1, 0, 4, 0, uint8_t(secondSize), 0, 0, 0, uint8_t(first + firstSize), 0, 0, 0,
     };
-    const size_t xorRows = first + header + palette;
-    // Bottom row "-gg" first, then top row "g-k".
-    EXPECT_EQ(colourOf(ico[xorRows + 0]), 0u);           // transparent pixels are black
-    EXPECT_EQ(colourOf(ico[xorRows + 1]), 0x00FF00u);
-    EXPECT_EQ(colourOf(ico[xorRows + 2]), 0x00FF00u);
-    EXPECT_EQ(colourOf(ico[xorRows + 4]), 0x00FF00u);
-    EXPECT_EQ(colourOf(ico[xorRows + 5]), 0u);
-    EXPECT_EQ(colourOf(ico[xorRows + 6]), 0u);           // opaque black
-    const size_t andRows = xorRows + 8;
-    EXPECT_EQ(ico[andRows], 0x80);                        // bottom row: only x 0 transparent
-    EXPECT_EQ(ico[andRows + 4], 0x40);                    // top row: only x 1 transparent
-    EXPECT_EQ(ico.back() & 0xFF, 0u);                     // padding of the last AND row
-    EXPECT_EQ(ico[ico.size() - 4], 0x80);                 // the 1x1 image is all transparent
+    ASSERT_EQ(ico.size(), first + firstSize + secondSize);
+    EXPECT_EQ(std::vector<uint8_t>(ico.begin(), ico.begin() + long(first)), directory);
+    EXPECT_EQ(le32(ico, first + 8), 4u);                  // XOR and AND halves stacked
+    EXPECT_EQ(le32(ico, first + 32), 0u);                 // biClrUsed 0: the full 16 entries
+    // Palette: black first (transparent pixels use it), then green, then zeros.
+    EXPECT_EQ(le32(ico, first + 40), 0u);
+    EXPECT_EQ(le32(ico, first + 44), 0x00FF00u);
+    for (size_t i = 2; i < 16; ++i) EXPECT_EQ(le32(ico, first + 40 + 4 * i), 0u) << i;
+    const size_t xorRows = first + 40 + 64;
+    // Bottom row "-gg" first, then top row "g-k"; 3 nibbles, padded to 4 bytes.
+    const std::vector<uint8_t> rows{0x01, 0x10, 0, 0, 0x10, 0x00, 0, 0, 0x80, 0, 0, 0, 0x40, 0, 0, 0};
+    EXPECT_EQ(std::vector<uint8_t>(ico.begin() + long(xorRows), ico.begin() + long(xorRows + 16)), rows);
+
+    for (size_t i = 0; i < 2; ++i) {
+        int bits = 0;
+        EXPECT_EQ(decodeIcoImage(ico, i, bits).pixels, art.images[i].pixels) << i;
+        EXPECT_EQ(bits, 4) << i;
+    }
+}
+
+TEST(ArtgenIco, ChoosesBitsPerImageAndDecodesExactly) {
+    struct Case {
+        uint32_t colours;   // besides black, which is always in the palette
+        int width, height;
+        int bits;
+    };
+    const Case cases[] = {
+        {15, 32, 32, 4}, {16, 32, 32, 8}, {255, 16, 16, 8}, {1, 16, 16, 4}, {20, 256, 256, 8}, {3, 17, 5, 4},
+    };
+    ArtFile art;
+    art.isIcon = true;
+    for (const Case& c : cases) {
+        // Colours 1.. (never black); the first pixel of every row is transparent.
+        Image im = imageWithColours(c.width, c.height, c.colours, 1);
+        for (int y = 0; y < c.height; ++y) im.pixels[size_t(y) * size_t(c.width)] = artgen::kTransparent;
+        art.images.push_back(im);
+    }
+    std::vector<uint8_t> ico;
+    std::string error;
+    ASSERT_TRUE(artgen::encodeIco(art, ico, error)) << error;
+    ASSERT_EQ(le16(ico, 4), std::size(cases));
+    size_t total = 6 + 16 * std::size(cases);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        int bits = 0;
+        EXPECT_EQ(decodeIcoImage(ico, i, bits).pixels, art.images[i].pixels) << i;
+        EXPECT_EQ(bits, cases[i].bits) << i;
+        EXPECT_EQ(le32(ico, 6 + 16 * i + 12), total) << "entries follow each other";
+        total += le32(ico, 6 + 16 * i + 8);
+    }
+    EXPECT_EQ(ico.size(), total);
 }
 
 TEST(ArtgenIco, RefusesMoreThan256Colours) {
@@ -383,6 +552,37 @@ TEST(ArtworkSources, BackgroundCarriesThePointAndLeavesTheCellsDark) {
     for (int y = 0; y < 17; ++y)
         for (int x = 72; x < 112; ++x) upperRight += !isDark(bg.at(x, y));
     EXPECT_GT(upperRight, 40);
+}
+
+// Every source converts to a palettized file that decodes to exactly its
+// pixels, and the whole artwork stays a small part of the program's budget.
+TEST(ArtworkSources, EncodeSmallAndExactly) {
+    size_t total = 0, files = 0;
+    for (const auto& entry : fs::directory_iterator(TUNRIX_ART_DIR)) {
+        if (entry.path().extension() != ".txt") continue;
+        const std::string name = entry.path().stem().string();
+        if (name == "README") continue;
+        ArtFile art = loadArt(name);
+        ++files;
+        if (art.isIcon) {
+            std::vector<uint8_t> ico;
+            std::string error;
+            ASSERT_TRUE(artgen::encodeIco(art, ico, error)) << name << ": " << error;
+            for (size_t i = 0; i < art.images.size(); ++i) {
+                int bits = 0;
+                EXPECT_EQ(decodeIcoImage(ico, i, bits).pixels, art.images[i].pixels) << name << " " << i;
+                EXPECT_EQ(bits, 4) << name << " " << i;
+            }
+            total += ico.size();
+        } else {
+            std::vector<uint8_t> bmp = artgen::encodeBmp(art.images[0]);
+            EXPECT_EQ(decodeBmp(bmp).pixels, art.images[0].pixels) << name;
+            EXPECT_LE(bmpBits(bmp), 4) << name;
+            total += bmp.size();
+        }
+    }
+    EXPECT_GE(files, 31u);
+    EXPECT_LT(total, 12 * 1024u);
 }
 
 // On and off must be told apart at a glance: green lamp and icon for on, red for off.

@@ -28,11 +28,15 @@ void trayPowerToggle(Program& program) {
 }
 
 void onTrayCallback(Program& program, unsigned mouseMessage) {
+    // Windows NT 3.x has no notification area, so there is no icon whose
+    // clicks this could be; a stray 1224 from elsewhere must not switch the
+    // radio off behind the user's back.
+    if (program.window.noTrayMode != 0) return;
     if (mouseMessage == kTrayLeftButtonDown) {
         trayPowerToggle(program);
     } else if (mouseMessage == kTrayRightButtonDown) {
         program.platform->bringMainWindowToForeground();
-        if (program.window.noTrayMode == 0) program.platform->showTrayMenu();
+        program.platform->showTrayMenu();
     }
     // Moves, releases and double clicks are ignored, so a double click toggles once.
 }

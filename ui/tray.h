@@ -19,7 +19,8 @@ struct TrayMenuModel {
     bool stopScanEnabled;
 };
 
-// Message 1224: 513 toggles the power, 516 shows the popup menu, others are ignored.
+// Message 1224: 513 toggles the power, 516 shows the popup menu, others are
+// ignored; all are ignored on Windows NT 3.x (noTrayMode), which has no icon.
 void onTrayCallback(Program& program, unsigned mouseMessage);
 // The left-click power toggle of the tray icon.
 void trayPowerToggle(Program& program);

@@ -278,6 +278,37 @@ TEST_CASE("nt40", start_with_radio_on_sends_nothing_and_shows_the_station) {
     CHECK(!fileExists(joinPath(t.dir, "card.log")));
 }
 
+// The last station is matched to the presets as text, not as a number; the
+// title shows the matched preset's description only with the title flag set.
+TEST_CASE("nt40", start_matches_the_last_station_to_a_preset_by_its_text) {
+    struct Start {
+        const char* preset3;
+        const char* titleFlag;
+        const char* title;
+        int presetIndex;
+    };
+    const Start starts[] = {
+        {"101.5", "1", "Tunrix - Classical", 2},
+        {"101.50", "1", "Tunrix - ", 10},
+        {"101.5", "0", "Tunrix", 2},
+    };
+    for (const Start& s : starts) {
+        note(std::string("preset 3 ") + s.preset3 + ", title flag " + s.titleFlag);
+        Tunrix t;
+        const std::string preset3 = std::string("\n") + s.preset3 + "\n";
+        const std::string flag = std::string("[TITLEBAR_FLAG]\n") + s.titleFlag;
+        const std::string ini = example({{"[LAST STATION]\n101.1", "[LAST STATION]\n101.5"},
+                                         {"\n094.7\n", preset3.c_str()},
+                                         {"[TITLEBAR_FLAG]\n1", flag.c_str()}});
+        if (!startShown(t, withCrLf(ini), E2E_HERE)) return;
+        CHECK_TITLE(t.window, s.title);
+        CHECK_PANEL(t.window, "1015", true, s.presetIndex);
+        postClick(t.window, kExit);
+        CHECK_EXITS_WITH_ZERO(t);
+        CHECK_EQ(iniOf(t), withCrLf(ini));
+    }
+}
+
 TEST_CASE("nt40", start_with_radio_off_tunes_the_last_station_once) {
     Tunrix t;
     const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}});

@@ -1,13 +1,12 @@
-// Screenshots of the X display the programs run on, for people to look at:
-// the whole screen is saved as PNG in the folder given by --shots=DIR.
+// Screenshots for people to look at, under a name of the test's choosing:
+// with --shots=DIR the screen is saved there (run-e2e.sh makes PNG files).
 #pragma once
 #include <string>
 
 namespace e2e {
 
-// Saves the screen as DIR/name.png (xwd of the root window through convert,
-// run as a Unix command from inside Wine). Does nothing without --shots;
-// a failure is only noted, since a picture is no check.
+// Saves the screen as DIR\name.bmp; does nothing without --shots. A picture
+// is no check, so nothing here fails a test.
 void takeScreenshot(const std::string& name);
 
 }  // namespace e2e

@@ -237,25 +237,32 @@ TEST(SettingsRead, MissingFileReportsAndEnds) {
     EXPECT_EQ(settings.ioPort, 0x20F);
 }
 
-TEST(SettingsWrite, ExampleFileWritesBackByteForByte) {
-    const std::string original = readBytes(kFixturePath);
-    FakeSystemServices system;
-    RadioSettings settings{};
-    ASSERT_TRUE(readSettingsFile(kFixturePath.c_str(), settings, system));
+// The design's example file and the one shipped in the release zip both
+// survive a read and a write unchanged.
+TEST(SettingsWrite, ExampleFilesWriteBackByteForByte) {
+    for (const std::string& fixture : {kFixturePath, std::string(TUNRIX_PACKAGE_DIR) + "/radio.ini"}) {
+        SCOPED_TRACE(fixture);
+        const std::string original = readBytes(fixture);
+        ASSERT_FALSE(original.empty());
+        FakeSystemServices system;
+        RadioSettings settings{};
+        ASSERT_TRUE(readSettingsFile(fixture.c_str(), settings, system));
 
-    char text[2048];
-    const std::size_t n = formatSettingsText(settings, settings.lastStation(), settings.powerStatus,
-                                             text, sizeof text);
-    EXPECT_EQ(std::string(text, n), original);
+        char text[2048];
+        const std::size_t n = formatSettingsText(settings, settings.lastStation(), settings.powerStatus,
+                                                 text, sizeof text);
+        EXPECT_EQ(std::string(text, n), original);
 
-    TempDir dir;
-    const fs::path path = dir.path / "radio.ini";
-    EXPECT_EQ(writeSettingsFile(path.c_str(), settings.lastStation(), settings.powerStatus, settings, system),
-              0);
-    EXPECT_EQ(readBytes(path), original);
-    EXPECT_FALSE(fs::exists(dir.path / "radio.ini.tmp"));
-    EXPECT_TRUE(system.messages.empty());
-    EXPECT_TRUE(system.exitCodes.empty());
+        TempDir dir;
+        const fs::path path = dir.path / "radio.ini";
+        EXPECT_EQ(writeSettingsFile(path.c_str(), settings.lastStation(), settings.powerStatus, settings,
+                                    system),
+                  0);
+        EXPECT_EQ(readBytes(path), original);
+        EXPECT_FALSE(fs::exists(dir.path / "radio.ini.tmp"));
+        EXPECT_TRUE(system.messages.empty());
+        EXPECT_TRUE(system.exitCodes.empty());
+    }
 }
 
 TEST(SettingsWrite, UsesTheGivenStationAndPowerAndBoundsEveryField) {

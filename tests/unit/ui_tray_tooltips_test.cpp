@@ -20,24 +20,34 @@ TEST(Tray, LeftClickTogglesPower) {
     EXPECT_EQ(rig.settings().powerStatus, 1);
 }
 
-TEST(Tray, ToggleLeavesScanRunningAndSkipsShellInNoTrayMode) {
+TEST(Tray, ToggleLeavesScanRunning) {
     UiRig rig;
     rig.window().scanActive = 1;
-    rig.window().noTrayMode = 1;
     onTrayCallback(rig.program, 513);
-    EXPECT_EQ(rig.log, (Log{"redraw", "card off"}));
+    EXPECT_EQ(rig.log, (Log{"redraw", "card off", "tray update off Radio is OFF"}));
     EXPECT_EQ(rig.window().scanActive, 1);
+    EXPECT_EQ(rig.settings().powerStatus, 0);
 }
 
 TEST(Tray, RightClickShowsMenuOtherMessagesIgnored) {
-    for (int noTray : {0, 1}) {
+    UiRig rig;
+    for (unsigned message : {512u, 514u, 515u, 517u, 518u, 519u, 1u}) onTrayCallback(rig.program, message);
+    EXPECT_TRUE(rig.log.empty());
+    onTrayCallback(rig.program, 516);
+    EXPECT_EQ(rig.log, (Log{"foreground", "traymenu"}));
+    EXPECT_EQ(rig.settings().powerStatus, 1);
+}
+
+// Windows NT 3.x shows no icon, so no message of the icon may act: neither the
+// power toggle nor the menu nor the foreground.
+TEST(Tray, NoTrayModeIgnoresEveryIconMessage) {
+    for (int power : {0, 1}) {
         UiRig rig;
-        rig.window().noTrayMode = noTray;
-        for (unsigned message : {512u, 514u, 515u, 517u, 518u, 519u, 1u}) onTrayCallback(rig.program, message);
-        EXPECT_TRUE(rig.log.empty());
-        onTrayCallback(rig.program, 516);
-        EXPECT_EQ(rig.log, noTray ? Log{"foreground"} : (Log{"foreground", "traymenu"}));
-        EXPECT_EQ(rig.settings().powerStatus, 1);
+        rig.window().noTrayMode = 1;
+        rig.settings().powerStatus = power;
+        for (unsigned message : {513u, 516u, 515u, 512u}) onTrayCallback(rig.program, message);
+        EXPECT_TRUE(rig.log.empty()) << power;
+        EXPECT_EQ(rig.settings().powerStatus, power);
     }
 }
 
