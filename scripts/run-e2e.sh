@@ -96,6 +96,7 @@ if [ $missing = 0 ]; then
     set_windows_version nt351
     run_group nt351
     run_group everyday-nt351
+    run_group timed-nt351
     set_windows_version win98
     run_group win98
 else

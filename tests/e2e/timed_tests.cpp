@@ -1123,3 +1123,28 @@ TEST_CASE("timed", timed_events_and_sleep_timer_run_out_on_the_clock) {
     }
     c.armed = false;
 }
+
+// ==== Windows NT 3.51: no tray ======================================================
+
+// Without a notification area the Run in Tray box is never shown checked, OK
+// stores it off whatever the box says, and no icon comes or goes.
+TEST_CASE("timed-nt351", options_never_turn_the_tray_on_without_a_notification_area) {
+    Tunrix t;
+    const std::string ini = quietExample({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
+    if (!startTunrix(t, withCrLf(ini), true, E2E_HERE)) return;
+    for (int round = 0; round < 2; ++round) {
+        HWND dialog = open(t, kOptions, kOptionsCaption, E2E_HERE);
+        if (!dialog) return;
+        CHECK(!isChecked(dialog, kRunInTray));
+        CHECK(pressButton(dialog, kRunInTray));
+        CHECK(isChecked(dialog, kRunInTray));
+        if (!okCloses(t, dialog, E2E_HERE)) return;
+        Sleep(300);
+        CHECK(!trayIconExists(t.window, kTrayIconId));
+        CHECK_EQ(controlText(t.window, kExit), std::string("E&xit"));
+    }
+    // Exit still ends the program; the file keeps the tray status it had.
+    postClick(t.window, kExit);
+    CHECK_EXITS_WITH_ZERO(t);
+    CHECK_EQ(iniOf(t), withCrLf(ini));
+}
