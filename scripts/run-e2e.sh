@@ -91,9 +91,12 @@ if [ $missing = 0 ]; then
     set_driver present
     run_group nt40
     run_group everyday
+    # Options, scheduler and sleep timer; waits for real minutes.
+    run_group timed
     set_windows_version nt351
     run_group nt351
     run_group everyday-nt351
+    run_group timed-nt351
     set_windows_version win98
     run_group win98
 else
