@@ -513,17 +513,19 @@ std::string clockText(const SYSTEMTIME& t) {
 }
 
 // Notes the time at which each card.log line appears, every 200 ms, while
-// the other tests of the group run.
+// the other tests of the group run. It looks once more after being told to
+// stop, so every line that was in the files before the stop is noted.
 DWORD WINAPI watchCardLogs(void*) {
     ClockRuns& c = clockRuns();
-    while (InterlockedCompareExchange(&c.stop, 0, 0) == 0) {
+    for (;;) {
+        const bool stopping = InterlockedCompareExchange(&c.stop, 0, 0) != 0;
         for (ClockRun* run : c.all()) {
             size_t lines = cardLogLines(run->t.dir).size();
             while (run->seen.size() < lines) run->seen.push_back(LineSeen{GetTickCount(), localNow()});
         }
+        if (stopping) return 0;
         Sleep(200);
     }
-    return 0;
 }
 
 void stopWatching() {
