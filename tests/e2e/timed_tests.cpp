@@ -391,16 +391,19 @@ std::string clockText(const SYSTEMTIME& t) {
 
 // Notes the time at which each card.log line appears, every 200 ms, while
 // the other tests of the group run.
+// One more look is taken after the stop: the test stops the watcher as soon
+// as it sees the last line itself, which may be before the watcher's next look.
 DWORD WINAPI watchCardLogs(void*) {
     ClockRuns& c = clockRuns();
-    while (InterlockedCompareExchange(&c.stop, 0, 0) == 0) {
+    for (;;) {
+        const bool last = InterlockedCompareExchange(&c.stop, 0, 0) != 0;
         for (ClockRun* run : c.all()) {
             size_t lines = cardLogLines(run->t.dir).size();
             while (run->seen.size() < lines) run->seen.push_back(LineSeen{GetTickCount(), localNow()});
         }
+        if (last) return 0;
         Sleep(200);
     }
-    return 0;
 }
 
 void stopWatching() {
