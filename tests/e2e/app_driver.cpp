@@ -79,7 +79,7 @@ bool copyFileTo(const std::string& from, const std::string& toDir, const char* n
 }
 
 bool startProgram(RunningProgram& program, const std::string& exe, const std::string& workDir,
-                  const std::string& stdoutPath) {
+                  const std::string& stdoutPath, bool endAfterTest) {
     STARTUPINFOA si;
     std::memset(&si, 0, sizeof si);
     si.cb = sizeof si;
@@ -109,7 +109,7 @@ bool startProgram(RunningProgram& program, const std::string& exe, const std::st
     program.processId = pi.dwProcessId;
     program.workDir = workDir;
     HANDLE process = pi.hProcess;
-    addCleanup([process]() {
+    if (endAfterTest) addCleanup([process]() {
         if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
             TerminateProcess(process, 1);
             WaitForSingleObject(process, 5000);
@@ -254,9 +254,7 @@ HMODULE loadResourceModule(const std::string& exe) {
     return module;
 }
 
-namespace {
-// Copies w x h pixels from a device context into 0x00RRGGBB values.
-std::vector<DWORD> grab(HDC source, int x, int y, int w, int h) {
+std::vector<DWORD> grabPixels(HDC source, int x, int y, int w, int h) {
     std::vector<DWORD> pixels(static_cast<size_t>(w) * h, 0);
     BITMAPINFO info;
     std::memset(&info, 0, sizeof info);
@@ -280,7 +278,6 @@ std::vector<DWORD> grab(HDC source, int x, int y, int w, int h) {
     for (DWORD& p : pixels) p &= 0x00FFFFFF;
     return pixels;
 }
-}  // namespace
 
 bool clientShowsBitmap(HWND window, int x, int y, HMODULE module, int bitmapId, std::string* why) {
     HBITMAP bitmap = module ? LoadBitmapA(module, MAKEINTRESOURCEA(bitmapId)) : nullptr;
@@ -293,14 +290,14 @@ bool clientShowsBitmap(HWND window, int x, int y, HMODULE module, int bitmapId, 
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    std::vector<DWORD> expected = grab(memory, 0, 0, info.bmWidth, info.bmHeight);
+    std::vector<DWORD> expected = grabPixels(memory, 0, 0, info.bmWidth, info.bmHeight);
     SelectObject(memory, old);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     DeleteObject(bitmap);
 
     HDC dc = GetDC(window);
-    std::vector<DWORD> actual = grab(dc, x, y, info.bmWidth, info.bmHeight);
+    std::vector<DWORD> actual = grabPixels(dc, x, y, info.bmWidth, info.bmHeight);
     ReleaseDC(window, dc);
     for (int row = 0; row < info.bmHeight; ++row) {
         for (int col = 0; col < info.bmWidth; ++col) {
@@ -340,12 +337,23 @@ bool waitForDialog(DWORD processId, int timeoutMs, DialogSeen& seen) {
     HWND dialog = waitForVisibleWindow(processId, "#32770", timeoutMs);
     seen = DialogSeen();
     if (!dialog) return false;
+    readDialog(dialog, seen);
+    return true;
+}
+
+void readDialog(HWND dialog, DialogSeen& seen) {
+    seen = DialogSeen();
     // A message box fills its texts while it is created; give it a moment.
     Sleep(100);
     seen.window = dialog;
     seen.title = windowText(dialog);
     EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen));
-    return true;
+}
+
+std::vector<std::string> staticTexts(HWND dialog) {
+    DialogSeen seen;
+    EnumChildWindows(dialog, collectChild, reinterpret_cast<LPARAM>(&seen));
+    return seen.texts;
 }
 
 void pressOk(HWND dialog) { postClick(dialog, IDOK); }

@@ -33,9 +33,11 @@ void writeFileBytes(const std::string& path, const std::string& bytes);
 bool copyFileTo(const std::string& from, const std::string& toDir, const char* name);
 
 // Starts exe with workDir as its working folder; the runner ends it after the
-// test if it still runs. Standard output goes to stdoutPath when given.
+// test if it still runs (unless endAfterTest is false: a program that must
+// outlive the test is ended by whoever keeps it). Standard output goes to
+// stdoutPath when given.
 bool startProgram(RunningProgram& program, const std::string& exe, const std::string& workDir,
-                  const std::string& stdoutPath = "");
+                  const std::string& stdoutPath = "", bool endAfterTest = true);
 // Exit code, or STILL_ACTIVE when the process has not ended within timeoutMs.
 DWORD waitForExit(RunningProgram& program, int timeoutMs);
 void endProgram(RunningProgram& program);
@@ -66,6 +68,9 @@ void postKey(HWND window, int virtualKey);
 // The close box: WM_SYSCOMMAND SC_CLOSE.
 void postCloseBox(HWND window);
 
+// w x h pixels of a device context from (x, y) as 0x00RRGGBB values, row by row.
+std::vector<DWORD> grabPixels(HDC source, int x, int y, int w, int h);
+
 // Pixels of the client area (the window must be shown and not covered).
 COLORREF clientPixel(HWND window, int x, int y);
 bool isGreen(COLORREF c);
@@ -91,6 +96,11 @@ struct DialogSeen {
     std::vector<std::string> buttons;
 };
 bool waitForDialog(DWORD processId, int timeoutMs, DialogSeen& seen);
+// Fills seen from a dialog that has just come up (after a moment in which a
+// message box sets its texts).
+void readDialog(HWND dialog, DialogSeen& seen);
+// Texts of the static controls of a dialog, in child order.
+std::vector<std::string> staticTexts(HWND dialog);
 // Presses the OK button of a message box or dialog.
 void pressOk(HWND dialog);
 

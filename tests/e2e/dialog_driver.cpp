@@ -91,17 +91,6 @@ bool waitForWindowGone(HWND window, int timeoutMs) {
     return waitUntil([&]() { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }
 
-namespace {
-BOOL CALLBACK collectBoxChild(HWND child, LPARAM param) {
-    DialogSeen* seen = reinterpret_cast<DialogSeen*>(param);
-    std::string kind = className(child);
-    std::string text = windowText(child);
-    if (kind == "Static" && !text.empty()) seen->texts.push_back(text);
-    if (kind == "Button") seen->buttons.push_back(text);
-    return TRUE;
-}
-}  // namespace
-
 bool waitForMessageBox(DWORD processId, HWND besides, int timeoutMs, DialogSeen& seen) {
     seen = DialogSeen();
     HWND box = nullptr;
@@ -115,10 +104,7 @@ bool waitForMessageBox(DWORD processId, HWND besides, int timeoutMs, DialogSeen&
         return false;
     }, timeoutMs);
     if (!box) return false;
-    Sleep(100);  // the box sets its texts while it is created
-    seen.window = box;
-    seen.title = windowText(box);
-    EnumChildWindows(box, collectBoxChild, reinterpret_cast<LPARAM>(&seen));
+    readDialog(box, seen);
     return true;
 }
 

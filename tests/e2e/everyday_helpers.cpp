@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "e2e_cleanup.h"
+#include "screenshot.h"
 
 using namespace e2e;
 
@@ -17,109 +18,13 @@ namespace everyday {
 const char* const kOffLine = "0x20f off";
 const char* const kVolumeUpLine = "0x20f volume up";
 
-std::string tunrixExe() { return option("tunrix"); }
-
-HMODULE tunrixResources() {
-    static HMODULE module = loadResourceModule(tunrixExe());
-    return module;
-}
-
 namespace {
-
-bool start(Tunrix& t, const std::string& ini, Where where) {
-    t.dir = makeWorkDirWithIni(ini);
-    copyFileTo(option("beep"), t.dir, "beep.wav");
-    return check(startProgram(t.program, tunrixExe(), t.dir), "tunrix starts", where);
-}
-
-// Waits for the main window (shown, or hidden when `shown` is false); a
-// visible message box instead is reported with its texts.
-bool findMainWindow(Tunrix& t, bool shown, Where where) {
-    HWND box = nullptr;
-    waitUntil([&]() {
-        for (HWND w : topWindowsOf(t.program.processId)) {
-            const std::string kind = className(w);
-            if (kind == "Tunrix" && (!shown || IsWindowVisible(w))) t.window = w;
-            else if (kind == "#32770" && IsWindowVisible(w)) box = w;
-        }
-        return t.window != nullptr || box != nullptr;
-    }, 15000);
-    if (box && !t.window) {
-        std::string texts;
-        for (const std::string& text : staticTexts(box)) texts += " " + visible(text);
-        return check(false, "a message box came up instead of the main window: " + visible(windowText(box)) + texts,
-                     where);
-    }
-    return check(t.window != nullptr, shown ? "the main window is shown" : "the main window exists", where);
-}
 
 bool isIn(const std::vector<HWND>& list, HWND w) {
     for (HWND x : list) {
         if (x == w) return true;
     }
     return false;
-}
-
-// Pixels of a screen rectangle as 0x00RRGGBB values, row by row.
-std::vector<DWORD> captureScreen(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<DWORD> pixels;
-    if (w <= 0 || h <= 0) return pixels;
-    pixels.assign(static_cast<size_t>(w) * h, 0);
-    HDC screen = GetDC(nullptr);
-    BITMAPINFO info;
-    std::memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib) {
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-        GdiFlush();
-        std::memcpy(pixels.data(), bits, pixels.size() * 4);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        DeleteObject(dib);
-    }
-    ReleaseDC(nullptr, screen);
-    for (DWORD& p : pixels) p &= 0x00FFFFFF;
-    return pixels;
-}
-
-// A 24-bit BMP file of w x h pixels (0x00RRGGBB, top row first).
-void saveBmp(const std::string& path, int w, int h, const std::vector<DWORD>& pixels) {
-    const int rowBytes = (w * 3 + 3) & ~3;
-    BITMAPFILEHEADER file;
-    BITMAPINFOHEADER info;
-    std::memset(&file, 0, sizeof file);
-    std::memset(&info, 0, sizeof info);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(rowBytes) * h;
-    info.biSize = sizeof info;
-    info.biWidth = w;
-    info.biHeight = h;   // bottom-up
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    std::string row(static_cast<size_t>(rowBytes), '\0');
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            DWORD p = pixels[static_cast<size_t>(y) * w + x];
-            row[x * 3] = static_cast<char>(p & 0xFF);
-            row[x * 3 + 1] = static_cast<char>((p >> 8) & 0xFF);
-            row[x * 3 + 2] = static_cast<char>((p >> 16) & 0xFF);
-        }
-        bytes += row;
-    }
-    writeFileBytes(path, bytes);
 }
 
 std::vector<HWND> visibleWindowsOf(DWORD processId, const char* kind) {
@@ -132,38 +37,11 @@ std::vector<HWND> visibleWindowsOf(DWORD processId, const char* kind) {
 
 }  // namespace
 
-bool startShown(Tunrix& t, const std::string& ini, Where where) {
-    return start(t, ini, where) && findMainWindow(t, true, where);
-}
-
 bool startInTray(Tunrix& t, const std::string& ini, Where where) {
-    if (!start(t, ini, where) || !findMainWindow(t, false, where)) return false;
+    if (!startTunrix(t, ini, false, where)) return false;
     // The icon is added at the end of the window's initialisation.
     return check(waitUntil([&]() { return trayIconExists(t.window, kTrayIconId); }, 5000),
                  "the shell knows the tray icon", where);
-}
-
-std::string iniOf(const Tunrix& t) { return readFileBytes(joinPath(t.dir, "radio.ini")); }
-
-void checkExitsWithZero(Tunrix& t, Where where) {
-    checkEqual(static_cast<long long>(waitForExit(t.program, 10000)), 0, "exit status", where);
-}
-
-std::string tuneLine(int word) {
-    char line[64];
-    int khz = word * 25 - 10700;
-    std::snprintf(line, sizeof line, "0x20f tune %d %d.%03d", word, khz / 1000, khz % 1000);
-    return line;
-}
-
-void checkCardLog(const std::string& dir, const std::vector<std::string>& expected, Where where) {
-    waitForCardLog(dir, expected.size(), 3000);
-    Sleep(250);
-    std::vector<std::string> lines = cardLogLines(dir);
-    std::string got, want;
-    for (const std::string& l : lines) got += l + "\n";
-    for (const std::string& l : expected) want += l + "\n";
-    checkEqual(got, want, "card.log", where);
 }
 
 bool syncByVolumeUp(Tunrix& t, Where where) {
@@ -179,40 +57,14 @@ bool syncByVolumeUp(Tunrix& t, Where where) {
     return check(seen, "the volume-up command posted as a marker reaches the card", where);
 }
 
-void checkPanel(HWND window, const char* cells, bool lampOn, int presetIndex, Where where) {
-    static const int kCellX[4] = {19, 36, 50, 70};
-    HMODULE res = tunrixResources();
-    for (int i = 0; i < 4; ++i) {
-        int id = cells[i] == ' ' ? kBlankCell : kDigit0 + (cells[i] - '0');
-        checkShowsBitmap(window, kCellX[i], 12, res, id, where);
-    }
-    checkShowsBitmap(window, 125, 12, res, lampOn ? kLampOn : kLampOff, where);
-    char what[80];
-    for (int i = 0; i < 10; ++i) {
-        if (i == presetIndex) {
-            checkShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, where);
-        } else {
-            std::snprintf(what, sizeof what, "preset number %d is not shown", i + 1);
-            check(!clientShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, nullptr), what, where);
-        }
-    }
-}
-
 bool markShown(HWND window, int bitmapId) {
     const int x = bitmapId == kHeart ? 95 : 92;
     return clientShowsBitmap(window, x, 25, tunrixResources(), bitmapId, nullptr);
 }
 
 void checkMark(HWND window, int bitmapId, bool shown, Where where) {
-    bool ok = waitUntil([&]() { return markShown(window, bitmapId) == shown; }, 2000, 50);
-    const char* name = bitmapId == kHeart ? "heart" : "PSCAN";
-    check(ok, std::string(name) + (shown ? " is shown" : " is not shown"), where);
-}
-
-void checkTitle(HWND window, const std::string& expected, Where where) {
-    std::string title;
-    waitUntil([&]() { return (title = windowText(window)) == expected; }, 2000);
-    checkEqual(title, expected, "window title", where);
+    checkPanelImage(window, bitmapId == kHeart ? 95 : 92, 25, bitmapId, shown, bitmapId == kHeart ? "heart" : "PSCAN",
+                    where);
 }
 
 void checkCaption(HWND window, int controlId, const std::string& expected, Where where) {
@@ -528,39 +380,12 @@ bool waitForNoOwnedDialog(DWORD processId, HWND owner, int timeoutMs) {
     }, timeoutMs);
 }
 
-namespace {
-BOOL CALLBACK collectStatic(HWND child, LPARAM param) {
-    if (className(child) == "Static") {
-        std::string text = windowText(child);
-        if (!text.empty()) reinterpret_cast<std::vector<std::string>*>(param)->push_back(text);
-    }
-    return TRUE;
-}
-}  // namespace
-
-std::vector<std::string> staticTexts(HWND dialog) {
-    std::vector<std::string> texts;
-    EnumChildWindows(dialog, collectStatic, reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
 HWND focusOf(HWND window) {
     GUITHREADINFO info;
     std::memset(&info, 0, sizeof info);
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
     return info.hwndFocus;
-}
-
-// ---- Screenshots ------------------------------------------------------------------
-
-void screenshot(const char* name) {
-    const std::string dir = option("shots");
-    if (dir.empty()) return;
-    CreateDirectoryA(dir.c_str(), nullptr);
-    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    saveBmp(joinPath(dir, name) + ".bmp", screen.right, screen.bottom, captureScreen(screen));
-    note(std::string("screenshot ") + name);
 }
 
 }  // namespace everyday

@@ -1,6 +1,6 @@
 // Helpers of the everyday-use tests: the tray icon as the shell shows it, the
 // popup menu compared with a reference menu, tooltips under the real pointer,
-// dialogs owned by a window, the panel marks and screenshots.
+// dialogs owned by a window, the panel marks and the captions.
 #pragma once
 #include <windows.h>
 
@@ -9,64 +9,35 @@
 
 #include "app_driver.h"
 #include "e2e_test.h"
+#include "tunrix_fixture.h"
 
 namespace everyday {
 
-// Control ids of the main window and of the dialogs it opens.
-enum {
-    kExit = 2, kPreset1 = 1000, kVolumeDown = 1010, kVolumeUp = 1011, kMemory = 1030, kAbout = 1031,
-    kPower = 1033, kJump = 1049, kScan = 1054, kOptions = 1064, kRestore = 40023, kMenuExit = 40024,
-    kJumpEdit = 1047, kAboutSystem = 1151, kOptionsRunInTray = 1066
-};
-// The tray callback message and the mouse messages it carries.
-enum { kTrayMessage = 1224, kTrayIconId = 200 };
-// Bitmaps of the panel and where the marks are painted (client pixels).
-enum {
-    kDigit0 = 178, kBlankCell = 188, kLampOn = 153, kLampOff = 154, kHeart = 165, kPscan = 166,
-    kPresetNumber1 = 201
-};
+// Control ids of the main window and of the dialogs it opens, besides the
+// shared ones of tunrix_fixture.h.
+enum { kMemory = 1030, kAbout = 1031, kJump = 1049, kJumpEdit = 1047, kAboutSystem = 1151, kOptionsRunInTray = 1066 };
+// The tray callback message.
+enum { kTrayMessage = 1224 };
 
-// A started tunrix in its own folder; window is the main window once found.
-struct Tunrix {
-    e2e::RunningProgram program;
-    std::string dir;
-    HWND window = nullptr;
-};
+using e2e::Tunrix;
 
-std::string tunrixExe();
-HMODULE tunrixResources();
-
-// Starts tunrix with radio.ini holding ini (made CR LF) and waits for its main
-// window: shown (startShown) or hidden with its icon (startInTray). A message
-// box that comes up instead fails the test with its text.
-bool startShown(Tunrix& t, const std::string& ini, e2e::Where where);
+// Starts tunrix with radio.ini holding ini (made CR LF) hidden in the tray,
+// and waits for its main window and its icon. A message box that comes up
+// instead fails the test with its text.
 bool startInTray(Tunrix& t, const std::string& ini, e2e::Where where);
 
-std::string iniOf(const Tunrix& t);
-void checkExitsWithZero(Tunrix& t, e2e::Where where);
-
-// The card.log line for tuning to a word (word * 25 kHz - 10.7 MHz).
-std::string tuneLine(int word);
 extern const char* const kOffLine;
 extern const char* const kVolumeUpLine;
-
-// card.log must hold exactly these lines; waits for them, then a little
-// longer so that a line too many is seen as well.
-void checkCardLog(const std::string& dir, const std::vector<std::string>& expected, e2e::Where where);
 
 // Posts a harmless command (volume up) behind whatever the test posted before
 // and waits until the card has it. Posted messages are handled in order, so
 // afterwards everything posted earlier has been handled. The radio must be on.
 bool syncByVolumeUp(Tunrix& t, e2e::Where where);
 
-// The panel: four cells (" 885" = blank, 8, 8, 5), the lamp, the number of
-// preset index presetIndex (none for 10).
-void checkPanel(HWND window, const char* cells, bool lampOn, int presetIndex, e2e::Where where);
 // Whether the mark (heart at (95,25), PSCAN at (92,25)) is on the panel,
 // waiting up to two seconds for the wanted state.
 void checkMark(HWND window, int bitmapId, bool shown, e2e::Where where);
 bool markShown(HWND window, int bitmapId);
-void checkTitle(HWND window, const std::string& expected, e2e::Where where);
 // A caption, waiting up to two seconds for the wanted text.
 void checkCaption(HWND window, int controlId, const std::string& expected, e2e::Where where);
 
@@ -135,26 +106,13 @@ void checkMenuLooksLike(DWORD processId, HWND menu, const std::vector<MenuItem>&
 // A visible dialog or message box ("#32770") of the process owned by owner.
 HWND waitForOwnedDialog(DWORD processId, HWND owner, int timeoutMs);
 bool waitForNoOwnedDialog(DWORD processId, HWND owner, int timeoutMs);
-// Texts of the static controls of a dialog, in child order.
-std::vector<std::string> staticTexts(HWND dialog);
 // The window with the keyboard focus in the thread that owns `window`.
 HWND focusOf(HWND window);
 
-// ---- Screenshots ----------------------------------------------------------------
-
-// With --shots=DIR, saves the screen as DIR\name.bmp (run-e2e.sh turns them
-// into PNG files); otherwise nothing.
-void screenshot(const char* name);
-
 }  // namespace everyday
 
-#define CHECK_CARD_LOG(dir, ...) everyday::checkCardLog((dir), __VA_ARGS__, E2E_HERE)
-#define CHECK_PANEL(window, cells, lampOn, presetIndex) \
-    everyday::checkPanel((window), (cells), (lampOn), (presetIndex), E2E_HERE)
 #define CHECK_MARK(window, id, shown) everyday::checkMark((window), (id), (shown), E2E_HERE)
-#define CHECK_TITLE(window, expected) everyday::checkTitle((window), (expected), E2E_HERE)
 #define CHECK_CAPTION(window, id, expected) everyday::checkCaption((window), (id), (expected), E2E_HERE)
-#define CHECK_EXITS_WITH_ZERO(t) everyday::checkExitsWithZero((t), E2E_HERE)
 #define SYNC_BY_VOLUME_UP(t) everyday::syncByVolumeUp((t), E2E_HERE)
 #define CHECK_MENU_LOOKS_LIKE(pid, menu, items, keys, name) \
     everyday::checkMenuLooksLike((pid), (menu), (items), (keys), (name), E2E_HERE)

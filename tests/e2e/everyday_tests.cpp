@@ -15,6 +15,8 @@
 #include "app_driver.h"
 #include "e2e_test.h"
 #include "everyday_helpers.h"
+#include "screenshot.h"
+#include "tunrix_fixture.h"
 
 using namespace e2e;
 using namespace everyday;
@@ -35,18 +37,7 @@ const char kTrayIni[] =
     "[PRESET_CYCLE_DURATION]\n1\n\n[PRESET_CYCLE_FLAG]\n0\n\n[TITLEBAR_FLAG]\n1\n\n[IO PORT]\n20f";
 
 // kTrayIni with some of its lines replaced: each pair is (old, new).
-std::string ini(std::initializer_list<std::pair<const char*, const char*>> changes) {
-    std::string text = kTrayIni;
-    for (const auto& change : changes) {
-        size_t at = text.find(change.first);
-        if (at == std::string::npos) {
-            std::printf("    fixture: \"%s\" is not in the file\n", change.first);
-            std::abort();
-        }
-        text.replace(at, std::strlen(change.first), change.second);
-    }
-    return text;
-}
+std::string ini(const LineChanges& changes) { return changedText(kTrayIni, changes); }
 const std::pair<const char*, const char*> kNoTray = {"[TRAY STATUS]\n1", "[TRAY STATUS]\n0"};
 
 // Tuning words of the presets of kTrayIni (trunc((f - 88) * 40) + 3948).
@@ -210,7 +201,7 @@ TEST_CASE(kGroup, tray_start_hides_the_window_and_icon_clicks_toggle_the_radio) 
     parkPointer();
 
     // Restore (as the menu sends it) shows the window; its lamp follows the toggle.
-    postClick(t.window, kRestore);
+    postClick(t.window, kMenuRestore);
     CHECK(waitUntil([&]() { return IsWindowVisible(t.window) != 0; }, 5000));
     CHECK_PANEL(t.window, "1011", true, 5);
     CHECK(sendTrayMouse(t, WM_LBUTTONDOWN));
@@ -257,7 +248,7 @@ TEST_CASE(kGroup, tray_menu_lists_presets_greys_the_scan_item_and_sends_the_choi
     CHECK_EQ(static_cast<long long>(r.left), kMenuPoint.x);
     CHECK_EQ(static_cast<long long>(r.top), kMenuPoint.y);
     CHECK_MENU_LOOKS_LIKE(pid, menu, trayMenu(false), kOpenPresets, "tray-menu-idle");
-    screenshot("tray-menu");
+    takeScreenshot("tray-menu");
     // Preset 3 from the open submenu.
     CHECK(pickFromMenu(t, menu, {VK_DOWN, VK_DOWN, VK_RETURN}));
     log.push_back(tuneLine(kPresetWord[2]));
@@ -393,7 +384,7 @@ TEST_CASE(kGroup, tooltips_name_the_buttons_and_the_preset_frequencies) {
     };
     for (const Hover& h : hovers) {
         CHECK_EQ(tipOverControl(t, h.control, h.tip), std::string(h.tip));
-        if (h.control == kPreset1 + 9) screenshot("tooltip");
+        if (h.control == kPreset1 + 9) takeScreenshot("tooltip");
     }
     // The panel is no tool: no tip comes up over it, while one over a button
     // comes within a second (above).
@@ -426,7 +417,7 @@ TEST_CASE(kGroup, jump_tunes_the_typed_frequency_and_refuses_what_is_out_of_band
     for (const char* bad : {"87.4", "abc", "108.1", ""}) checkJumpRefuses(t, dialog, bad, E2E_HERE);
     CHECK_CARD_LOG(t.dir, {});
     SendMessageA(GetDlgItem(dialog, kJumpEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("95"));
-    screenshot("jump-dialog");
+    takeScreenshot("jump-dialog");
     // 95 is preset 4's 095.0: the panel shows it with the preset's number.
     CHECK(jumpTo(t, dialog, "95"));
     CHECK(IsWindowEnabled(t.window));
@@ -575,7 +566,7 @@ TEST_CASE(kGroup, about_shows_version_and_windows_nt_and_every_way_closes_it) {
         }
         CHECK(!IsWindowEnabled(t.window));
         if (!shot) {
-            screenshot("about-dialog");
+            takeScreenshot("about-dialog");
             shot = true;
         }
         switch (way.first) {
@@ -602,7 +593,7 @@ TEST_CASE(kGroup, scan_plays_the_presets_in_turn_and_a_right_press_stops_it) {
     CHECK_CAPTION(t.window, kScan, "&Stop Scan");
     CHECK_MARK(t.window, kPscan, true);
     CHECK_MARK(t.window, kHeart, false);
-    screenshot("scan-panel");
+    takeScreenshot("scan-panel");
 
     // Presets 2 and 3 follow, one a second.
     long atPreset2 = waitForLineAfter(t.dir, 1, started, 4000);
@@ -687,7 +678,7 @@ TEST_CASE(kGroup, memory_then_a_preset_stores_the_station_and_times_out_alone) {
     CHECK(clickControl(t.window, kMemory));
     CHECK_MARK(t.window, kHeart, true);
     CHECK_MARK(t.window, kPscan, false);
-    screenshot("memory-panel");
+    takeScreenshot("memory-panel");
     CHECK(clickControl(t.window, kPreset1 + 3));
     CHECK_MARK(t.window, kHeart, false);
     CHECK_PANEL(t.window, "1000", true, 3);

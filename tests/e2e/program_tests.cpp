@@ -10,151 +10,28 @@
 
 #include "app_driver.h"
 #include "e2e_test.h"
+#include "tunrix_fixture.h"
 
 using namespace e2e;
 
 namespace {
 
-// Control ids of the main window.
-enum {
-    kExit = 2, kPreset1 = 1000, kVolumeDown = 1010, kVolumeUp = 1011, kCoarseDown = 1024,
-    kCoarseUp = 1025, kFineDown = 1026, kFineUp = 1027, kPower = 1033, kScan = 1054,
-    kMenuExit = 40024
-};
-// Bitmap ids of the panel and where they are painted (client pixels).
-enum { kDigit0 = 178, kBlankCell = 188, kLampOn = 153, kLampOff = 154, kPresetNumber1 = 201 };
-const int kCellX[4] = {19, 36, 50, 70};
-const int kCellY = 12;
+// Control ids of the main window besides the shared ones.
+enum { kCoarseDown = 1024, kCoarseUp = 1025, kFineDown = 1026, kFineUp = 1027 };
 
-// The example settings file; its last line has no line end.
-const char kExampleIni[] =
-    "[LAST STATION]\n101.1\n\n"
-    "[PRESETS]\n088.5\n091.9\n094.7\n097.1\n099.5\n101.1\n103.5\n105.9\n107.3\n88.0\n\n"
-    "[PRESET_INFORMATION]\nJazz\nNews\nClassical\nTalk\nRock\nOldies\nCountry\nCollege\nSports\nN/A\n\n"
-    "[POWER STATUS]\n1\n\n[BUTTON BEEPS]\n1\n\n[TRAY STATUS]\n0\n\n"
-    "[PRESET_CYCLE_DURATION]\n10\n\n[PRESET_CYCLE_FLAG]\n0\n\n[TITLEBAR_FLAG]\n1\n\n[IO PORT]\n20f";
-
-// The example with some of its lines replaced: each pair is (old, new), both
-// whole lines including their line ends where they have one.
-std::string example(std::initializer_list<std::pair<const char*, const char*>> changes) {
-    std::string text = kExampleIni;
-    for (const auto& change : changes) {
-        size_t at = text.find(change.first);
-        if (at == std::string::npos) {
-            std::printf("    fixture: \"%s\" is not in the example\n", change.first);
-            std::abort();
-        }
-        text.replace(at, std::strlen(change.first), change.second);
-    }
-    return text;
+// Starts tunrix (with radio.ini holding ini, or none when ini is null) and
+// waits for the message box it shows instead of its main window.
+bool startToMessageBox(Tunrix& t, const std::string* ini, DialogSeen& box, Where where) {
+    return launchTunrix(t, ini, where) && check(waitForDialog(t.program.processId, 15000, box), "a message box comes up", where);
 }
 
-std::string tunrixExe() { return option("tunrix"); }
-
-HMODULE tunrixResources() {
-    static HMODULE module = loadResourceModule(tunrixExe());
-    return module;
+// After the message box: OK ends the program with status 0, and nothing
+// reached the card.
+void checkOkEndsQuietly(Tunrix& t, const DialogSeen& box, Where where) {
+    pressOk(box.window);
+    checkExitsWithZero(t, where);
+    check(!fileExists(joinPath(t.dir, "card.log")), "no card.log", where);
 }
-
-// A started tunrix in its own folder; window is the main window once found.
-struct Tunrix {
-    RunningProgram program;
-    std::string dir;
-    HWND window = nullptr;
-};
-
-bool start(Tunrix& t, const std::string* ini) {
-    t.dir = ini ? makeWorkDirWithIni(*ini) : makeWorkDir();
-    copyFileTo(option("beep"), t.dir, "beep.wav");
-    return startProgram(t.program, tunrixExe(), t.dir);
-}
-
-// Starts tunrix and waits for its main window to be shown. A message box
-// that comes up instead fails the test with its text.
-bool startShown(Tunrix& t, const std::string& ini, Where where) {
-    if (!check(start(t, &ini), "tunrix starts", where)) return false;
-    HWND box = nullptr;
-    waitUntil([&]() {
-        for (HWND w : topWindowsOf(t.program.processId)) {
-            if (!IsWindowVisible(w)) continue;
-            if (className(w) == "Tunrix") t.window = w;
-            else if (className(w) == "#32770") box = w;
-        }
-        return t.window != nullptr || box != nullptr;
-    }, 15000);
-    if (box && !t.window) {
-        DialogSeen seen;
-        waitForDialog(t.program.processId, 1000, seen);
-        std::string texts;
-        for (const std::string& text : seen.texts) texts += " " + visible(text);
-        return check(false, "a message box came up instead of the main window: " + visible(seen.title) + texts,
-                     where);
-    }
-    return check(t.window != nullptr, "the main window is shown", where);
-}
-
-std::string iniOf(const Tunrix& t) { return readFileBytes(joinPath(t.dir, "radio.ini")); }
-
-// The card.log line for tuning to a word: port, "tune", the word, and the MHz
-// that the word means ((word * 25 kHz) - 10.7 MHz).
-std::string tuneLine(int word, const char* port = "0x20f") {
-    char line[64];
-    int khz = word * 25 - 10700;
-    std::snprintf(line, sizeof line, "%s tune %d %d.%03d", port, word, khz / 1000, khz % 1000);
-    return line;
-}
-
-// The lines of card.log must be exactly these, in order. Waits for them, then
-// a little longer so that a line too many is seen as well.
-void checkCardLog(const std::string& dir, const std::vector<std::string>& expected, Where where) {
-    std::vector<std::string> lines = waitForCardLog(dir, expected.size(), 3000);
-    Sleep(250);
-    lines = cardLogLines(dir);
-    std::string got, want;
-    for (const std::string& l : lines) got += l + "\n";
-    for (const std::string& l : expected) want += l + "\n";
-    checkEqual(got, want, "card.log", where);
-}
-#define CHECK_CARD_LOG(dir, ...) checkCardLog((dir), __VA_ARGS__, E2E_HERE)
-
-// The panel shows the four cells (" 885" = blank, 8, 8, 5 with the point
-// between the last two), the lamp, and the number of preset index presetIndex
-// (none for 10).
-void checkPanel(HWND window, const char* cells, bool lampOn, int presetIndex, Where where) {
-    HMODULE res = tunrixResources();
-    for (int i = 0; i < 4; ++i) {
-        int id = cells[i] == ' ' ? kBlankCell : kDigit0 + (cells[i] - '0');
-        checkShowsBitmap(window, kCellX[i], kCellY, res, id, where);
-    }
-    checkShowsBitmap(window, 125, 12, res, lampOn ? kLampOn : kLampOff, where);
-    COLORREF lamp = clientPixel(window, 131, 16);
-    char what[80];
-    std::snprintf(what, sizeof what, "lamp pixel %06lx is %s", static_cast<unsigned long>(lamp),
-                  lampOn ? "green" : "red");
-    check(lampOn ? isGreen(lamp) : isRed(lamp), what, where);
-    for (int i = 0; i < 10; ++i) {
-        if (i == presetIndex) {
-            checkShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, where);
-        } else {
-            std::snprintf(what, sizeof what, "preset number %d is not shown", i + 1);
-            check(!clientShowsBitmap(window, 124, 25, res, kPresetNumber1 + i, nullptr), what, where);
-        }
-    }
-}
-#define CHECK_PANEL(window, cells, lampOn, presetIndex) \
-    checkPanel((window), (cells), (lampOn), (presetIndex), E2E_HERE)
-
-void checkTitle(HWND window, const std::string& expected, Where where) {
-    std::string title;
-    waitUntil([&]() { return (title = windowText(window)) == expected; }, 2000);
-    checkEqual(title, expected, "window title", where);
-}
-#define CHECK_TITLE(window, expected) checkTitle((window), (expected), E2E_HERE)
-
-void checkExitsWithZero(Tunrix& t, Where where) {
-    checkEqual(static_cast<long long>(waitForExit(t.program, 10000)), 0, "exit status", where);
-}
-#define CHECK_EXITS_WITH_ZERO(t) checkExitsWithZero((t), E2E_HERE)
 
 const char* const kFmDriverTexts[4] = {
     "Windows NT has been detected.  In order to use the Radio",
@@ -197,9 +74,8 @@ TEST_CASE("nodriver", driver_error_dialog_shows_its_texts_and_every_way_closes_i
         note(std::string("closing by ") + closeWayName(way));
         Tunrix t;
         const std::string ini = withCrLf(kExampleIni);
-        if (!CHECK(start(t, &ini))) return;
         DialogSeen box;
-        if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+        if (!startToMessageBox(t, &ini, box, E2E_HERE)) return;
         CHECK_EQ(box.title, std::string("FM Driver Error!"));
         CHECK_EQ(static_cast<long long>(box.texts.size()), 5);
         for (size_t i = 0; i < 4 && i < box.texts.size(); ++i) CHECK_EQ(box.texts[i], std::string(kFmDriverTexts[i]));
@@ -218,15 +94,12 @@ TEST_CASE("nodriver", driver_error_dialog_shows_its_texts_and_every_way_closes_i
 TEST_CASE("win98", refuses_to_run_without_windows_nt) {
     Tunrix t;
     const std::string ini = withCrLf(kExampleIni);
-    if (!CHECK(start(t, &ini))) return;
     DialogSeen box;
-    if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+    if (!startToMessageBox(t, &ini, box, E2E_HERE)) return;
     CHECK_EQ(box.title, std::string("Tunrix (NT Version)"));
     CHECK(box.texts.size() == 1 && box.texts[0] == "Windows NT not detected!");
     CHECK(topWindowsOf(t.program.processId, "Tunrix").empty());
-    pressOk(box.window);
-    CHECK_EXITS_WITH_ZERO(t);
-    CHECK(!fileExists(joinPath(t.dir, "card.log")));
+    checkOkEndsQuietly(t, box, E2E_HERE);
     CHECK_EQ(iniOf(t), withCrLf(kExampleIni));
 }
 
@@ -237,7 +110,7 @@ TEST_CASE("nt351", nt3_runs_without_tray_even_when_the_file_asks_for_it) {
     const std::string ini = example({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
     if (!startShown(t, ini, E2E_HERE)) return;
     CHECK_EQ(controlText(t.window, kExit), std::string("E&xit"));
-    CHECK(!trayIconExists(t.window, 200));
+    CHECK(!trayIconExists(t.window, kTrayIconId));
     CHECK_PANEL(t.window, "1011", true, 5);
     // Exit ends the program instead of hiding the window.
     postClick(t.window, kExit);
@@ -250,19 +123,16 @@ TEST_CASE("nt351", nt3_runs_without_tray_even_when_the_file_asks_for_it) {
 
 TEST_CASE("nt40", missing_radio_ini_is_reported_and_ends_the_program) {
     Tunrix t;
-    if (!CHECK(start(t, nullptr))) return;
     DialogSeen box;
-    if (!CHECK(waitForDialog(t.program.processId, 15000, box))) return;
+    if (!startToMessageBox(t, nullptr, box, E2E_HERE)) return;
     CHECK_EQ(box.title, std::string("Error"));
     CHECK(box.texts.size() == 1 && (box.texts[0] == "Error opening radio.ini file!\n" ||
                                     box.texts[0] == "Error opening radio.ini file!"));
     if (!box.texts.empty()) note("message text " + visible(box.texts[0]));
     // The main window may exist (its initialisation reads the file) but is never shown.
     for (HWND w : topWindowsOf(t.program.processId, "Tunrix")) CHECK(!IsWindowVisible(w));
-    pressOk(box.window);
-    CHECK_EXITS_WITH_ZERO(t);
+    checkOkEndsQuietly(t, box, E2E_HERE);
     CHECK(!fileExists(joinPath(t.dir, "radio.ini")));
-    CHECK(!fileExists(joinPath(t.dir, "card.log")));
 }
 
 TEST_CASE("nt40", start_with_radio_on_sends_nothing_and_shows_the_station) {
@@ -273,7 +143,7 @@ TEST_CASE("nt40", start_with_radio_on_sends_nothing_and_shows_the_station) {
     CHECK_EQ(controlText(t.window, kExit), std::string("E&xit"));
     CHECK_EQ(controlText(t.window, kScan), std::string("Preset &Scan"));
     CHECK_EQ(controlText(t.window, kPower), std::string("&Power"));
-    CHECK(!trayIconExists(t.window, 200));
+    CHECK(!trayIconExists(t.window, kTrayIconId));
     Sleep(300);
     CHECK(!fileExists(joinPath(t.dir, "card.log")));
 }
@@ -321,13 +191,13 @@ TEST_CASE("nt40", start_with_radio_off_tunes_the_last_station_once) {
 TEST_CASE("nt40", start_in_tray_hides_window_tunes_twice_and_exit_only_hides) {
     Tunrix t;
     const std::string ini = example({{"[POWER STATUS]\n1", "[POWER STATUS]\n0"}, {"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
-    if (!CHECK(start(t, &ini))) return;
+    if (!launchTunrix(t, &ini, E2E_HERE)) return;
     t.window = waitForWindow(t.program.processId, "Tunrix", 15000);
     if (!CHECK(t.window != nullptr)) return;
     CHECK_CARD_LOG(t.dir, {tuneLine(4471), tuneLine(4471)});
     CHECK(!IsWindowVisible(t.window));
     CHECK_EQ(controlText(t.window, kExit), std::string("&Hide"));
-    CHECK(trayIconExists(t.window, 200));
+    CHECK(trayIconExists(t.window, kTrayIconId));
     // Exit only hides the window while the program runs in the tray ...
     CHECK(clickControl(t.window, kExit));
     CHECK_EQ(static_cast<long long>(waitForExit(t.program, 500)), STILL_ACTIVE);

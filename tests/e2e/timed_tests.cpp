@@ -14,6 +14,7 @@
 #include "e2e_cleanup.h"
 #include "e2e_test.h"
 #include "screenshot.h"
+#include "tunrix_fixture.h"
 
 using namespace e2e;
 
@@ -21,12 +22,8 @@ namespace {
 
 // ---- Ids ---------------------------------------------------------------------
 
-// Main window.
-enum {
-    kExit = 2, kPreset1 = 1000, kVolumeUp = 1011, kPower = 1033, kOptions = 1064, kTimer = 1124,
-    kSleep = 1152, kMenuRestore = 40023, kMenuExit = 40024
-};
-const UINT kTrayIconId = 200;
+// Main window, besides the shared ids.
+enum { kTimer = 1124, kSleep = 1152 };
 
 // Options dialog.
 enum {
@@ -44,40 +41,11 @@ enum {
 // Sleep timer dialog.
 enum { kSleepHours = 1153, kSleepMinutes = 1092, kSleepActivate = 1148 };
 
-// Panel bitmaps and where they are painted (client pixels).
-enum { kDigit0 = 178, kBlankCell = 188, kLampOn = 153, kLampOff = 154, kSleepZ = 211, kClock = 212 };
-const int kCellX[4] = {19, 36, 50, 70};
-
 const char kOptionsCaption[] = "Tunrix Options";
 const char kSchedulerCaption[] = "Tunrix Scheduler";
 const char kSleepCaption[] = "Tunrix Sleep Timer";
 
 // ---- Fixture -------------------------------------------------------------------
-
-// The example settings file; its last line has no line end.
-const char kExampleIni[] =
-    "[LAST STATION]\n101.1\n\n"
-    "[PRESETS]\n088.5\n091.9\n094.7\n097.1\n099.5\n101.1\n103.5\n105.9\n107.3\n88.0\n\n"
-    "[PRESET_INFORMATION]\nJazz\nNews\nClassical\nTalk\nRock\nOldies\nCountry\nCollege\nSports\nN/A\n\n"
-    "[POWER STATUS]\n1\n\n[BUTTON BEEPS]\n1\n\n[TRAY STATUS]\n0\n\n"
-    "[PRESET_CYCLE_DURATION]\n10\n\n[PRESET_CYCLE_FLAG]\n0\n\n[TITLEBAR_FLAG]\n1\n\n[IO PORT]\n20f";
-
-typedef std::vector<std::pair<std::string, std::string>> LineChanges;
-
-// The example with some of its text replaced: each pair is (old, new).
-std::string example(const LineChanges& changes) {
-    std::string text = kExampleIni;
-    for (const auto& change : changes) {
-        size_t at = text.find(change.first);
-        if (at == std::string::npos) {
-            std::printf("    fixture: \"%s\" is not in the example\n", change.first.c_str());
-            std::fflush(stdout);
-            std::abort();
-        }
-        text.replace(at, change.first.size(), change.second);
-    }
-    return text;
-}
 
 // The example without button beeps: the timed runs need no sound.
 std::string quietExample(LineChanges changes = {}) {
@@ -85,125 +53,9 @@ std::string quietExample(LineChanges changes = {}) {
     return example(changes);
 }
 
-std::string tunrixExe() { return option("tunrix"); }
-
-HMODULE tunrixResources() {
-    static HMODULE module = loadResourceModule(tunrixExe());
-    return module;
-}
-
-struct Tunrix {
-    RunningProgram program;
-    std::string dir;
-    HWND window = nullptr;
-};
-
-// Starts tunrix in a fresh folder. A program that must outlive the test
-// (kept = true) is not ended by the runner after it; whoever keeps it ends it.
-bool start(Tunrix& t, const std::string& ini, bool kept) {
-    t.dir = makeWorkDirWithIni(ini);
-    copyFileTo(option("beep"), t.dir, "beep.wav");
-    if (!kept) return startProgram(t.program, tunrixExe(), t.dir);
-    STARTUPINFOA si;
-    ZeroMemory(&si, sizeof si);
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    std::string commandLine = "\"" + tunrixExe() + "\"";
-    std::vector<char> cmd(commandLine.begin(), commandLine.end());
-    cmd.push_back('\0');
-    if (!CreateProcessA(tunrixExe().c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, t.dir.c_str(), &si,
-                        &pi))
-        return false;
-    CloseHandle(pi.hThread);
-    t.program.process = pi.hProcess;
-    t.program.processId = pi.dwProcessId;
-    t.program.workDir = t.dir;
-    return true;
-}
-
-// Starts tunrix and waits for its main window, shown or (starting in the
-// tray) hidden. A message box instead fails the test with its text.
-bool startTunrix(Tunrix& t, const std::string& ini, bool shown, Where where, bool kept = false) {
-    if (!check(start(t, ini, kept), "tunrix starts", where)) return false;
-    HWND box = nullptr;
-    waitUntil([&]() {
-        for (HWND w : topWindowsOf(t.program.processId)) {
-            if (className(w) == "Tunrix" && (!shown || IsWindowVisible(w))) t.window = w;
-            else if (className(w) == "#32770" && IsWindowVisible(w)) box = w;
-        }
-        return t.window != nullptr || box != nullptr;
-    }, 15000);
-    if (box && !t.window) {
-        DialogSeen seen;
-        waitForDialog(t.program.processId, 1000, seen);
-        std::string texts;
-        for (const std::string& text : seen.texts) texts += " " + visible(text);
-        return check(false, "a message box came up instead of the main window: " + visible(seen.title) + texts,
-                     where);
-    }
-    if (!check(t.window != nullptr, "the main window is there", where)) return false;
-    // Start-up finishes its card operations before it shows the window; a
-    // hidden start is given the same time.
-    if (!shown) Sleep(700);
-    return true;
-}
-
-std::string iniOf(const Tunrix& t) { return readFileBytes(joinPath(t.dir, "radio.ini")); }
-
-// The card.log line for tuning to a word ((word * 25 kHz) - 10.7 MHz).
-std::string tuneLine(int word, const char* port = "0x20f") {
-    char line[64];
-    int khz = word * 25 - 10700;
-    std::snprintf(line, sizeof line, "%s tune %d %d.%03d", port, word, khz / 1000, khz % 1000);
-    return line;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\n";
-    return text;
-}
-
-// card.log must hold exactly these lines; waits for them, then a little
-// longer so that a line too many is seen as well.
-void checkCardLog(const std::string& dir, const std::vector<std::string>& expected, Where where) {
-    waitForCardLog(dir, expected.size(), 3000);
-    Sleep(250);
-    checkEqual(joined(cardLogLines(dir)), joined(expected), "card.log", where);
-}
-#define CHECK_CARD_LOG(dir, ...) checkCardLog((dir), __VA_ARGS__, E2E_HERE)
-
-void checkTitle(HWND window, const std::string& expected, Where where) {
-    std::string title;
-    waitUntil([&]() { return (title = windowText(window)) == expected; }, 2000);
-    checkEqual(title, expected, "window title", where);
-}
-#define CHECK_TITLE(window, expected) checkTitle((window), (expected), E2E_HERE)
-
-void checkExitsWithZero(Tunrix& t, Where where) {
-    checkEqual(static_cast<long long>(waitForExit(t.program, 10000)), 0, "exit status", where);
-}
-#define CHECK_EXITS_WITH_ZERO(t) checkExitsWithZero((t), E2E_HERE)
-
-// The panel shows (or stops showing, within two seconds) a status image.
-void checkImage(HWND window, int x, int y, int bitmapId, bool shown, const char* what, Where where) {
-    bool ok = waitUntil([&]() {
-        return clientShowsBitmap(window, x, y, tunrixResources(), bitmapId, nullptr) == shown;
-    }, 2000, 50);
-    check(ok, std::string(what) + (shown ? " is shown" : " is not shown"), where);
-}
-#define CHECK_CLOCK(window, shown) checkImage((window), 16, 27, kClock, (shown), "the clock", E2E_HERE)
-#define CHECK_Z(window, shown) checkImage((window), 17, 10, kSleepZ, (shown), "the sleep Z", E2E_HERE)
-#define CHECK_LAMP(window, on) \
-    checkShowsBitmap((window), 125, 12, tunrixResources(), (on) ? kLampOn : kLampOff, E2E_HERE)
-
-// The four digit cells (" 881": blank, 8, 8, 1).
-void checkCells(HWND window, const char* cells, Where where) {
-    for (int i = 0; i < 4; ++i) {
-        int id = cells[i] == ' ' ? kBlankCell : kDigit0 + (cells[i] - '0');
-        checkShowsBitmap(window, kCellX[i], 12, tunrixResources(), id, where);
-    }
-}
+// The clock and the sleep Z where the panel shows them.
+#define CHECK_CLOCK(window, shown) checkPanelImage((window), 16, 27, kClock, (shown), "the clock", E2E_HERE)
+#define CHECK_Z(window, shown) checkPanelImage((window), 17, 10, kSleepZ, (shown), "the sleep Z", E2E_HERE)
 
 void moveWindow(HWND window, int x, int y) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -398,6 +250,22 @@ bool armEvent(const Tunrix& t, const EventInput& in, Where where) {
     return okCloses(t, dialog, where);
 }
 
+// Opens the scheduler, checks that it shows no armed event, and cancels it.
+bool checkSchedulerUnarmed(const Tunrix& t, Where where) {
+    HWND dialog = open(t, kTimer, kSchedulerCaption, where);
+    if (!dialog) return false;
+    checkSchedulerShows(dialog, kDefaultEvent, where);
+    cancel(dialog, where);
+    return true;
+}
+
+// Nothing reached the card; the Exit button then ends the program with 0.
+void exitHavingPlayedNothing(Tunrix& t, Where where) {
+    check(!fileExists(joinPath(t.dir, "card.log")), "nothing reached the card", where);
+    postClick(t.window, kExit);
+    checkExitsWithZero(t, where);
+}
+
 // ---- Sleep timer dialog ----------------------------------------------------------
 
 void fillSleep(HWND dialog, const char* hours, const char* minutes, bool activate, Where where) {
@@ -410,6 +278,15 @@ void checkSleepShows(HWND dialog, const char* hours, const char* minutes, bool a
     checkEqual(controlText(dialog, kSleepHours), hours, "sleep hours", where);
     checkEqual(controlText(dialog, kSleepMinutes), minutes, "sleep minutes", where);
     checkEqual(isChecked(dialog, kSleepActivate), activate, "Activate checked", where);
+}
+
+// Opens the sleep timer, checks that it shows no armed timer, and cancels it.
+bool checkSleepUnarmed(const Tunrix& t, Where where) {
+    HWND dialog = open(t, kSleep, kSleepCaption, where);
+    if (!dialog) return false;
+    checkSleepShows(dialog, "", "", false, where);
+    cancel(dialog, where);
+    return true;
 }
 
 // ---- Options dialog ------------------------------------------------------------
@@ -513,17 +390,18 @@ std::string clockText(const SYSTEMTIME& t) {
 }
 
 // Notes the time at which each card.log line appears, every 200 ms, while
-// the other tests of the group run. It looks once more after being told to
-// stop, so every line that was in the files before the stop is noted.
+// the other tests of the group run.
+// One more look is taken after the stop: the test stops the watcher as soon
+// as it sees the last line itself, which may be before the watcher's next look.
 DWORD WINAPI watchCardLogs(void*) {
     ClockRuns& c = clockRuns();
     for (;;) {
-        const bool stopping = InterlockedCompareExchange(&c.stop, 0, 0) != 0;
+        const bool last = InterlockedCompareExchange(&c.stop, 0, 0) != 0;
         for (ClockRun* run : c.all()) {
             size_t lines = cardLogLines(run->t.dir).size();
             while (run->seen.size() < lines) run->seen.push_back(LineSeen{GetTickCount(), localNow()});
         }
-        if (stopping) return 0;
+        if (last) return 0;
         Sleep(200);
     }
 }
@@ -752,7 +630,7 @@ TEST_CASE("timed", options_edits_reach_title_tooltip_card_and_radio_ini) {
     CHECK_EQ(tooltipOver(t, kPreset1 + 5), std::string("FM 102.3"));
     CHECK(clickControl(t.window, kPreset1 + 5));
     CHECK_CARD_LOG(t.dir, {tuneLine(4520)});
-    checkCells(t.window, "1023", E2E_HERE);
+    CHECK_CELLS(t.window, "1023");
     postClick(t.window, kExit);
     CHECK_EXITS_WITH_ZERO(t);
     CHECK_EQ(iniOf(t), withCrLf(quietExample({{"[LAST STATION]\n101.1", "[LAST STATION]\n102.3"},
@@ -841,6 +719,9 @@ TEST_CASE("timed", options_removing_the_icon_while_hidden_shows_the_window) {
     Tunrix t;
     if (!startTunrix(t, withCrLf(quietExample({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}})), false, E2E_HERE))
         return;
+    // Start-up finishes its card operations before it shows the window; a
+    // hidden start is given the same time.
+    Sleep(700);
     CHECK(!IsWindowVisible(t.window));
     CHECK(waitUntil([&]() { return trayIconExists(t.window, kTrayIconId); }, 3000));
     HWND dialog = open(t, kOptions, kOptionsCaption, E2E_HERE);
@@ -918,13 +799,8 @@ TEST_CASE("timed", scheduler_refuses_bad_events_and_cancel_then_arms_nothing) {
 
     // Nothing was armed: no clock, the dialog opens unarmed, nothing is played.
     CHECK_CLOCK(t.window, false);
-    dialog = open(t, kTimer, kSchedulerCaption, E2E_HERE);
-    if (!dialog) return;
-    checkSchedulerShows(dialog, kDefaultEvent, E2E_HERE);
-    cancel(dialog, E2E_HERE);
-    CHECK(!fileExists(joinPath(t.dir, "card.log")));
-    postClick(t.window, kExit);
-    CHECK_EXITS_WITH_ZERO(t);
+    if (!checkSchedulerUnarmed(t, E2E_HERE)) return;
+    exitHavingPlayedNothing(t, E2E_HERE);
 }
 
 // Events of every kind are shown again as stored (12-hour list and AM/PM
@@ -966,13 +842,8 @@ TEST_CASE("timed", scheduler_shows_armed_events_and_unchecked_activate_disarms) 
     CHECK(!isChecked(dialog, kActivateTimer));
     if (!okCloses(t, dialog, E2E_HERE)) return;
     CHECK_CLOCK(t.window, false);
-    dialog = open(t, kTimer, kSchedulerCaption, E2E_HERE);
-    if (!dialog) return;
-    checkSchedulerShows(dialog, kDefaultEvent, E2E_HERE);
-    cancel(dialog, E2E_HERE);
-    CHECK(!fileExists(joinPath(t.dir, "card.log")));
-    postClick(t.window, kExit);
-    CHECK_EXITS_WITH_ZERO(t);
+    if (!checkSchedulerUnarmed(t, E2E_HERE)) return;
+    exitHavingPlayedNothing(t, E2E_HERE);
 }
 
 // ==== Sleep timer ================================================================
@@ -1031,10 +902,7 @@ TEST_CASE("timed", sleep_timer_refuses_bad_times_shows_z_while_armed_and_power_d
     CHECK(clickControl(t.window, kPower));
     CHECK_Z(t.window, false);
     CHECK_CARD_LOG(t.dir, {"0x20f off"});
-    dialog = open(t, kSleep, kSleepCaption, E2E_HERE);
-    if (!dialog) return;
-    checkSleepShows(dialog, "", "", false, E2E_HERE);
-    cancel(dialog, E2E_HERE);
+    if (!checkSleepUnarmed(t, E2E_HERE)) return;
     postClick(t.window, kExit);
     CHECK_EXITS_WITH_ZERO(t);
 }
@@ -1086,7 +954,7 @@ TEST_CASE("timed", timed_events_and_sleep_timer_run_out_on_the_clock) {
     }
     CHECK_CLOCK(c.today.t.window, false);
     CHECK_LAMP(c.today.t.window, false);
-    checkCells(c.today.t.window, " 893", E2E_HERE);
+    CHECK_CELLS(c.today.t.window, " 893");
 
     // Sleeper: off one minute after OK; the Z goes, the event's clock stays.
     CHECK_CARD_LOG(c.sleeper.t.dir, {"0x20f off"});
@@ -1099,11 +967,7 @@ TEST_CASE("timed", timed_events_and_sleep_timer_run_out_on_the_clock) {
     CHECK_CLOCK(c.sleeper.t.window, true);
     CHECK_LAMP(c.sleeper.t.window, false);
     takeScreenshot("panels-after-the-timers");
-    HWND dialog = open(c.sleeper.t, kSleep, kSleepCaption, E2E_HERE);
-    if (dialog) {
-        checkSleepShows(dialog, "", "", false, E2E_HERE);
-        cancel(dialog, E2E_HERE);
-    }
+    checkSleepUnarmed(c.sleeper.t, E2E_HERE);
 
     // Disarmed: nothing at all.
     CHECK(!fileExists(joinPath(c.disarmed.t.dir, "card.log")));
