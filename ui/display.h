@@ -2,6 +2,7 @@
 // the ordered list of images that a paint copies. The skin's painter only blits.
 #pragma once
 #include <cstddef>
+#include "resources/resource.h"
 #include "ui/program.h"
 
 // Index into DisplayImages that a cell holds: 0-9 digits, 10 a blank cell.
@@ -10,17 +11,17 @@ constexpr int kBackgroundImage = 11;      // DisplayImages[11], the panel backgr
 constexpr int kDisplayImageCount = 12;
 
 // DisplayImages[i] is loaded from bitmap kDigitBitmapBase + i for i 0-10.
-constexpr int kDigitBitmapBase = 178;
-constexpr int kBackgroundBitmap = 121;
+constexpr int kDigitBitmapBase = IDB_DIGIT_0;
+constexpr int kBackgroundBitmap = IDB_BACKGROUND;
 
 // Status bitmaps, loaded at each paint.
-constexpr int kLampOnBitmap = 153;
-constexpr int kLampOffBitmap = 154;
-constexpr int kHeartBitmap = 165;
-constexpr int kPscanBitmap = 166;
-constexpr int kPresetNumberBitmapBase = 201;   // + currentPresetIndex 0-9
-constexpr int kSleepBitmap = 211;
-constexpr int kClockBitmap = 212;
+constexpr int kLampOnBitmap = IDB_LAMP_ON;
+constexpr int kLampOffBitmap = IDB_LAMP_OFF;
+constexpr int kHeartBitmap = IDB_HEART;
+constexpr int kPscanBitmap = IDB_PSCAN;
+constexpr int kPresetNumberBitmapBase = IDB_PRESET_1;   // + currentPresetIndex 0-9
+constexpr int kSleepBitmap = IDB_SLEEP_Z;
+constexpr int kClockBitmap = IDB_CLOCK;
 
 // The four cells from left to right: hundreds, tens, units, tenths.
 struct DisplayDigits {

@@ -3,12 +3,10 @@
 #pragma once
 #include "ui/program.h"
 
-constexpr int kJumpEditControl = 1047;
 constexpr int kJumpFieldLength = 8;           // only the first 8 characters are read
 constexpr const char* kInvalidJumpText = "Invalid FM Frequency!";
 constexpr const char* kInvalidJumpTitle = "Error";
 
-constexpr int kAboutSystemControl = 1151;
 constexpr const char* kAboutSystemText = "Windows NT";
 
 // OK (1), Enter, Cancel/Escape/close box (2): the whole command word must match.

@@ -2,6 +2,7 @@
 // logic decides whether it is accepted.
 #include <windows.h>
 #include "ui/dialogs_win32.h"
+#include "resources/resource.h"
 #include "ui/jump.h"
 
 static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -10,7 +11,7 @@ static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wP
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         centreWindowOnScreen(dialog);
-        SetFocus(GetDlgItem(dialog, kJumpEditControl));
+        SetFocus(GetDlgItem(dialog, IDC_JUMP_FREQUENCY));
         return FALSE;   // the focus is set; the dialog manager must not move it
     case WM_COMMAND:
         if (program == nullptr) return FALSE;
@@ -18,7 +19,7 @@ static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wP
             // Read more than is kept, so the logic sees what the user typed
             // and takes only its first characters itself.
             char field[64];
-            GetDlgItemTextA(dialog, kJumpEditControl, field, sizeof field);
+            GetDlgItemTextA(dialog, IDC_JUMP_FREQUENCY, field, sizeof field);
             if (acceptJumpText(*program, field)) {
                 EndDialog(dialog, 1);
             } else {

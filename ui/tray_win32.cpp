@@ -10,8 +10,6 @@
 namespace {
 
 constexpr UINT kTrayIconId = 200;
-constexpr int kIconOnResource = 200;
-constexpr int kIconOffResource = 171;
 
 HICON trayIconOn;
 HICON trayIconOff;
@@ -19,9 +17,9 @@ HICON trayIconOff;
 }  // namespace
 
 void prepareTrayIcons() {
-    trayIconOn = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(kIconOnResource), IMAGE_ICON,
+    trayIconOn = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_RADIO_ON), IMAGE_ICON,
                                    16, 16, LR_DEFAULTCOLOR);
-    trayIconOff = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(kIconOffResource), IMAGE_ICON,
+    trayIconOff = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_RADIO_OFF), IMAGE_ICON,
                                     16, 16, LR_DEFAULTCOLOR);
 }
 

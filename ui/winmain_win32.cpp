@@ -3,14 +3,12 @@
 #include <cstdlib>
 #include <windows.h>
 #include <commctrl.h>
+#include "resources/resource.h"
 #include "ui/dialogs_win32.h"
 #include "ui/skin_win32.h"
 
 namespace {
 
-constexpr int kDriverErrorDialog = 140;
-constexpr int kMainDialog = 136;
-constexpr int kProgramIcon = 200;
 constexpr DWORD kPlatformNt = 2;   // VER_PLATFORM_WIN32_NT
 
 // The dialog manager keeps its per-window data in the extra bytes: 30 on
@@ -39,7 +37,7 @@ bool registerMainWindowClass(HINSTANCE instance) {
     if (!GetClassInfoA(NULL, MAKEINTATOM(0x8002), &windowClass)) return false;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = "Tunrix";
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TUNRIX));
     windowClass.lpfnWndProc = DefDlgProcA;
     windowClass.cbWndExtra = kDialogWindowExtra;
     return RegisterClassA(&windowClass) != 0;
@@ -69,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HANDLE driver = CreateFileA("\\\\.\\giveio", GENERIC_READ, 0, NULL, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, NULL);
     if (driver == INVALID_HANDLE_VALUE) {
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(kDriverErrorDialog), NULL,
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_DRIVER_ERROR), NULL,
                         driverErrorDialogProc, 0);
         return 0;
     }
@@ -77,7 +75,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     CloseHandle(driver);
 
     loadDisplayImages();
-    HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(kMainDialog), NULL,
+    HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
                                       mainDialogProc, 0);
     if (created == NULL) {
         // Without its window the program could never be used or ended.
