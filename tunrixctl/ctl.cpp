@@ -307,7 +307,14 @@ int loadSettings(const std::string& path, RadioSettings& settings, Reporter& rep
         return report.fail(kCtlSettingsFile,
             (std::string("cannot read ") + path + ": " + std::strerror(errno)).c_str());
     }
+    // A folder opens like a file on some systems; only its read fails.
+    const int first = std::fgetc(file);
+    const int readError = first == EOF && std::ferror(file) ? errno : 0;
     std::fclose(file);
+    if (readError != 0) {
+        return report.fail(kCtlSettingsFile,
+            (std::string("cannot read ") + path + ": " + std::strerror(readError)).c_str());
+    }
     *exists = true;
     RadioSettings read{};
     SettingsServices services(report.host);
