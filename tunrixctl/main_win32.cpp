@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "card/giveio.h"
 #include "card/virtual_card.h"
 #include "card/x86_port_io.h"
 #include "tunrixctl/ctl.h"
@@ -20,15 +21,9 @@ struct WindowsHost : CtlHost {
     void err(const char* text) override { std::fputs(text, stderr); }
 
     bool openRealCard(std::string& why) override {
-        HANDLE driver = CreateFileA("\\\\.\\giveio", GENERIC_READ, 0, NULL, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, NULL);
-        if (driver == INVALID_HANDLE_VALUE) {
-            why = "Couldn't access giveio device";
-            return false;
-        }
-        // Port access stays with the process once the driver has been opened.
-        CloseHandle(driver);
-        return true;
+        if (openGiveio()) return true;
+        why = "Couldn't access giveio device";
+        return false;
     }
     PortIo& realCard() override { return real; }
     PortIo& virtualCard() override { return virtualCardIo; }
