@@ -209,21 +209,38 @@ TEST_CASE(kGroup, options_from_the_tray_menu_removing_the_icon_shows_the_window)
 
 // ---- Tooltips --------------------------------------------------------------------------
 
+// Every button of the window is a tool of the one tooltip control: the
+// control with each id has its caption, and the tip over it names what it
+// does (the texts themselves are the core's, unit-tested; here each must
+// reach the button it belongs to).
 TEST_CASE(kGroup, tooltips_name_the_buttons_and_the_preset_frequencies) {
-    Tunrix t;
-    if (!startShown(t, trayExample({kNoTray}), E2E_HERE)) return;
-    // Every button of the window is a tool of the one tooltip control.
-    CHECK_EQ(toolCountOf(t.program.processId), 25);
-    struct Hover {
-        int control;
+    struct Tool {
+        int id;
+        const char* caption;
         const char* tip;
     };
-    // The texts themselves are the core's (unit-tested); here each kind of
-    // text must reach the tip the user sees.
-    const Hover hovers[] = {
-        {IDC_PRESET_1, "FM 088.0"}, {IDC_PRESET_10, "FM 107.9"}, {IDC_POWER, "Radio On/Off"}, {IDC_EXIT, "Exit Tunrix"},
+    const Tool tools[] = {
+        {IDC_PRESET_1, "&1", "FM 088.0"},         {IDC_PRESET_1 + 1, "&2", "FM 091.9"},
+        {IDC_PRESET_1 + 2, "&3", "FM 094.7"},     {IDC_PRESET_1 + 3, "&4", "FM 095.0"},
+        {IDC_PRESET_1 + 4, "&5", "FM 099.5"},     {IDC_PRESET_1 + 5, "&6", "FM 101.1"},
+        {IDC_PRESET_1 + 6, "&7", "FM 103.5"},     {IDC_PRESET_1 + 7, "&8", "FM 105.9"},
+        {IDC_PRESET_1 + 8, "&9", "FM 107.3"},     {IDC_PRESET_10, "1&0", "FM 107.9"},
+        {IDC_VOLUME_UP, "&Up", "Increase Volume"}, {IDC_VOLUME_DOWN, "&Dn", "Decrease Volume"},
+        {IDC_COARSE_UP, ">>", "Tune UP"},          {IDC_COARSE_DOWN, "<<", "Tune Down"},
+        {IDC_MEMORY, "&Memory", "Memorize Station"},
+        {IDC_FINE_UP, "+", "Fine Tune Up"},        {IDC_FINE_DOWN, "-", "Fine Tune Down"},
+        {IDC_POWER, "&Power", "Radio On/Off"},     {IDC_EXIT, "E&xit", "Exit Tunrix"},
+        {IDC_JUMP, "&Jump", "Jump to Station"},    {IDC_ABOUT, "&About", "About Tunrix"},
+        {IDC_SCAN, "Preset &Scan", "Scan Presets"}, {IDC_OPTIONS, "&Options", "Tunrix Options"},
+        {IDC_SLEEP, "Sleep", "Sleep Timer"},       {IDC_TIMER, "&Timer", "Event Scheduler"},
     };
-    for (const Hover& h : hovers) CHECK_TIP(t.window, h.control, h.tip);
+    Tunrix t;
+    if (!startShown(t, trayExample({kNoTray}), E2E_HERE)) return;
+    CHECK_EQ(toolCountOf(t.program.processId), static_cast<long long>(sizeof tools / sizeof tools[0]));
+    for (const Tool& tool : tools) {
+        CHECK_CAPTION(t.window, tool.id, tool.caption);
+        CHECK_TIP(t.window, tool.id, tool.tip);
+    }
     tipAt(t.program.processId, centreOf(GetDlgItem(t.window, IDC_PRESET_10)), "FM 107.9");
     takeScreenshot("tooltip");
     // The panel is no tool: no tip comes up over it, while one over a button
