@@ -203,6 +203,9 @@ void parseSettingsText(const char* text, std::size_t length, RadioSettings& sett
     readDecimal(in, settings.buttonBeeps);
     if (!findHeader(in, "[TRAY STATUS]", 10)) return;
     readDecimal(in, settings.trayStatus);
+    // The icon is either shown or not: a hand-edited value other than 0 reads
+    // as 1, so start-up, Options and Exit agree on whether the icon is there.
+    if (settings.trayStatus != 0) settings.trayStatus = 1;
     if (!findHeader(in, "[PRESET_CYCLE_DURATION]", 20)) return;
     readToken(in, settings.presetCycleDuration, kCycleDurationSize);
     if (!findHeader(in, "[PRESET_CYCLE_FLAG]", 17)) return;

@@ -81,7 +81,9 @@ TEST(MainWindowInit, StartStatesTable) {
         {1, 1, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "sound beep.wav", "card tune 4488",
                    "tray add on FM 101.5", "caption 2 &Hide", "hide"}, 1},
         {1, 1, 1, {"title Tunrix - Station 3", "tooltips", "show"}, 0},   // Windows NT 3.x: no tray
-        {1, 2, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "show"}, 0},   // only exactly 1 starts in the tray
+        // Any nonzero tray status reads as 1, so Options and Exit know the icon is shown.
+        {1, 2, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "sound beep.wav", "card tune 4488",
+                   "tray add on FM 101.5", "caption 2 &Hide", "hide"}, 1},
     };
     for (const Case& c : cases) {
         ScratchDirectory dir;
