@@ -263,6 +263,9 @@ void fireEvent(Program& program) {
     copyBoundedText(program.settings.lastStation(), kFrequencyTextSize, event.station, kStationChars);
     copyBoundedText(program.window.currentFrequency, sizeof program.window.currentFrequency,
                     event.station, kStationChars);
+    // A new station: the panel no longer shows a Jump's frequency, as after
+    // every other station change.
+    program.window.jumpDisplayPending = 0;
     if (isOnce(event.kind)) program.window.schedulerActive = 0;
     redrawDisplay(program);
     playButtonBeep(program);

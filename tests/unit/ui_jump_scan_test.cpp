@@ -1,6 +1,7 @@
 // The Jump dialog's acceptance, the Jump flow, memory mode and the preset scan.
 #include <string>
 #include "tests/unit/ui_test_rig.h"
+#include "timed/scheduler.h"
 #include "ui/display.h"
 #include "ui/jump.h"
 #include "ui/main_window.h"
@@ -77,6 +78,15 @@ TEST(Jump, ShownUntilAnotherCommandAndKeptByCancel) {
     runJumpFlow(rig.program);
     onMainCommand(rig.program, 1001);   // a preset press
     EXPECT_STREQ(displayedFrequencyText(rig.program), "090.0");
+
+    typeInJumpDialog(rig, "96.3");
+    runJumpFlow(rig.program);
+    std::strcpy(rig.program.event.station, "99.9");
+    rig.program.event.playForever = 1;
+    fireEvent(rig.program);             // a scheduled event: its station is shown
+    planDisplayPaint(rig.program, plan);
+    EXPECT_STREQ(displayedFrequencyText(rig.program), "099.9");
+    EXPECT_STREQ(rig.window().currentFrequency, "99.9");   // saved at exit as the event set it
 }
 
 TEST(Jump, WhileOffSwitchesTheRadioOn) {
