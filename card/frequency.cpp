@@ -32,6 +32,12 @@ void storeStep(char* currentFrequency, RadioSettings& settings, double value, bo
 
 constexpr std::size_t kLongestNumeral = 63;
 
+// Set while the range message is open. It has no owner window, so its own
+// message loop goes on delivering timer ticks and commands to the main window;
+// a rejection among them must not open a second message inside the first (a
+// scan would stack one per step without end). Meanwhile rejections are silent.
+bool rangeMessageOpen = false;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -96,7 +102,11 @@ bool frequencyInBand(const char* text, float* mhz) {
 float parseFrequency(const char* text, SystemServices& system) {
     float value = 0.0f;
     if (frequencyInBand(text, &value)) return value;
-    system.showMessage("Frequency out of Range!\n", "Error");
+    if (!rangeMessageOpen) {
+        rangeMessageOpen = true;
+        system.showMessage("Frequency out of Range!\n", "Error");
+        rangeMessageOpen = false;
+    }
     return 0.0f;
 }
 

@@ -20,7 +20,8 @@ bool readFrequencyValue(const char* text, double* value);
 bool frequencyInBand(const char* text, float* mhz);
 
 // frequencyInBand's value; otherwise shows "Frequency out of Range!\n" /
-// "Error" and returns 0.0f.
+// "Error" and returns 0.0f. A rejection while that message is already open
+// (from inside its message loop) shows no second one.
 float parseFrequency(const char* text, SystemServices& system);
 
 // Rewrites the text in "%05.1f" form when it starts with a number; otherwise
