@@ -281,10 +281,12 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
 
 namespace {
 
+constexpr int kTemporaryNameAttempts = 16;
+
 // The save failed: the temporary file (if this call made it) is removed, the
 // old radio.ini is left as it was, and the user is told before the end.
 int failWrite(const char* tempPath, bool tempCreated, const char* reason, SystemServices& system) {
-    if (tempCreated) std::remove(tempPath);
+    if (tempCreated && tempPath != nullptr) std::remove(tempPath);
     char line[256];
     std::snprintf(line, sizeof line, "%s\n", reason);
     system.printText(line);
@@ -301,21 +303,40 @@ const char* errorText(int error) {
 
 int writeSettingsFile(const char* path, const char* lastStation, int powerStatus,
                       const RadioSettings& settings, SystemServices& system) {
-    char tempPath[1024];
-    const int pathLength = std::snprintf(tempPath, sizeof tempPath, "%s.tmp", path);
-    if (pathLength < 0 || static_cast<std::size_t>(pathLength) >= sizeof tempPath) {
-        return failWrite(tempPath, false, std::strerror(ENAMETOOLONG), system);
-    }
-
     // Ten descriptions of 80 characters and every other field at its widest
     // stay well below this size.
     char text[2048];
     const std::size_t length = formatSettingsText(settings, lastStation, powerStatus, text, sizeof text);
-    if (length >= sizeof text) return failWrite(tempPath, false, std::strerror(ENOSPC), system);
+    if (length >= sizeof text) return failWrite(nullptr, false, std::strerror(ENOSPC), system);
 
+    // Replacing by rename would ignore a read-only radio.ini, which opening it
+    // for writing honours: an existing file must open for update first.
     errno = 0;
-    std::FILE* file = std::fopen(tempPath, "wb");
-    if (file == nullptr) return failWrite(tempPath, false, errorText(errno), system);
+    if (std::FILE* existing = std::fopen(path, "r+b")) {
+        std::fclose(existing);
+    } else if (errno != ENOENT) {
+        return failWrite(nullptr, false, errorText(errno), system);
+    }
+
+    // Each save writes a temporary file of its own beside radio.ini, named
+    // after the process and the attempt, so copies exiting together never
+    // write into one file (the last to replace wins), and a name that cannot
+    // be created (left behind read-only, or as a folder) is passed over.
+    char tempPath[1024];
+    std::FILE* file = nullptr;
+    int openError = 0;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && file == nullptr; ++attempt) {
+        const int n = std::snprintf(tempPath, sizeof tempPath, "%s.%lu-%d.tmp", path, system.processId(),
+                                    attempt);
+        if (n < 0 || static_cast<std::size_t>(n) >= sizeof tempPath) {
+            return failWrite(nullptr, false, std::strerror(ENAMETOOLONG), system);
+        }
+        errno = 0;
+        file = std::fopen(tempPath, "wb");
+        if (file == nullptr) openError = errno;
+    }
+    if (file == nullptr) return failWrite(nullptr, false, errorText(openError), system);
+    errno = 0;
     const bool written = std::fwrite(text, 1, length, file) == length;
     int error = errno;
     const bool flushed = written && std::fflush(file) == 0;

@@ -19,9 +19,11 @@ bool readSettingsFile(const char* path, RadioSettings& settings, SystemServices&
 std::size_t formatSettingsText(const RadioSettings& settings, const char* lastStation,
                                int powerStatus, char* out, std::size_t capacity);
 
-// Writes via a temporary file beside `path`, replacing `path` only after a
-// complete, flushed, closed write. On failure: the system error text on standard
+// Writes via a temporary file of this save's own beside `path`
+// ("<path>.<process id>-<n>.tmp"), replacing `path` only after a complete,
+// flushed, closed write. An existing `path` that cannot be opened for update
+// (read-only) is not replaced. On failure: the system error text on standard
 // output, "Can't open radio.ini for writing!" / "Error", endProcess(0); the old
-// file stays intact. Returns 0 on success.
+// file stays intact and no temporary file is left. Returns 0 on success.
 int writeSettingsFile(const char* path, const char* lastStation, int powerStatus,
                       const RadioSettings& settings, SystemServices& system);

@@ -44,6 +44,7 @@ struct Win32Platform final : MainWindowPlatform {
     bool replaceFile(const char* from, const char* to) override {
         return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
     }
+    unsigned long processId() override { return GetCurrentProcessId(); }
 
     void redrawDisplay() override {
         RECT r = {kDisplayLeft, kDisplayTop, kDisplayRight, kDisplayBottom};

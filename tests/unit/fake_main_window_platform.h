@@ -27,6 +27,7 @@ struct FakeMainWindowPlatform : MainWindowPlatform {
     bool replaceFile(const char* from, const char* to) override {
         return std::rename(from, to) == 0;
     }
+    unsigned long processId() override { return 4242; }
     void redrawDisplay() override { log.push_back("redraw"); }
     void setWindowTitle(const char* title) override { log.push_back(std::string("title ") + title); }
     void setButtonCaption(int controlId, const char* caption) override {

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fake_system_services.h"
 #include "settings/settings_file.h"
@@ -70,6 +72,29 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     }
     return text;
 }
+
+// The names in a folder, sorted: shows that no temporary file was left.
+std::vector<std::string> entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Root may write any file, so a read-only file is tried as an ordinary user.
+struct UnprivilegedUser {
+    bool active;
+    explicit UnprivilegedUser(bool wanted) : active(wanted && geteuid() == 0) {
+        if (active) {
+            EXPECT_EQ(seteuid(65534), 0);
+        }
+    }
+    ~UnprivilegedUser() {
+        if (active) {
+            EXPECT_EQ(seteuid(0), 0);
+        }
+    }
+};
 
 struct TempDir {
     fs::path path;
@@ -259,7 +284,7 @@ TEST(SettingsWrite, ExampleFilesWriteBackByteForByte) {
                                     system),
                   0);
         EXPECT_EQ(readBytes(path), original);
-        EXPECT_FALSE(fs::exists(dir.path / "radio.ini.tmp"));
+        EXPECT_EQ(entries(dir.path), std::vector<std::string>{"radio.ini"});
         EXPECT_TRUE(system.messages.empty());
         EXPECT_TRUE(system.exitCodes.empty());
     }
@@ -327,17 +352,23 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         bool failReplace;
         bool tempIsFullDevice;  // every write to the temporary file fails
         bool missingDirectory;
-    } cases[] = {{"replace fails", true, false, false},
-                 {"disk full", false, true, false},
-                 {"directory missing", false, false, true}};
+        bool readOnly;          // radio.ini may not be written: it stays as it is
+    } cases[] = {{"replace fails", true, false, false, false},
+                 {"disk full", false, true, false, false},
+                 {"directory missing", false, false, true, false},
+                 {"read-only radio.ini", false, false, false, true}};
     const std::string old = "[LAST STATION]\r\n099.0\r\nold file";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TempDir dir;
         const fs::path base = c.missingDirectory ? dir.path / "missing" : dir.path;
         const fs::path path = base / "radio.ini";
-        const fs::path temp = base / "radio.ini.tmp";
+        const fs::path temp = base / "radio.ini.4242-0.tmp";   // this process's first name
         if (!c.missingDirectory) writeBytes(path, old);
+        if (c.readOnly) {
+            fs::permissions(dir.path, fs::perms::all);
+            fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        }
         if (c.tempIsFullDevice) {
             if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
             fs::create_symlink("/dev/full", temp);
@@ -345,9 +376,13 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         FakeSystemServices system;
         system.failReplace = c.failReplace;
         RadioSettings settings{};
-        EXPECT_NE(writeSettingsFile(path.c_str(), "101.1", 1, settings, system), 0);
+        {
+            UnprivilegedUser user(c.readOnly);
+            EXPECT_NE(writeSettingsFile(path.c_str(), "101.1", 1, settings, system), 0);
+        }
         if (!c.missingDirectory) {
             EXPECT_EQ(readBytes(path), old);
+            EXPECT_EQ(entries(base), std::vector<std::string>{"radio.ini"});
         }
         EXPECT_FALSE(fs::exists(fs::symlink_status(temp)));
         ASSERT_EQ(system.messages.size(), 1u);
@@ -358,5 +393,41 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         EXPECT_EQ(system.printed.back(), '\n');
         EXPECT_EQ(system.printed.find('\n'), system.printed.size() - 1);
         EXPECT_EQ(system.replaceCalls, c.failReplace ? 1 : 0);
+    }
+}
+
+TEST(SettingsWrite, EachSaveUsesATemporaryFileOfItsOwn) {
+    // Another copy (process 4343) saves while this one is about to replace
+    // radio.ini: both saves succeed and the last one wins. Temporary files left
+    // behind, even ones that cannot be written, block no save.
+    struct Case {
+        const char* label;
+        const char* stale;   // a folder in the way
+        bool otherCopy;
+    } cases[] = {{"another copy saves meanwhile", nullptr, true},
+                 {"stale radio.ini.tmp folder", "radio.ini.tmp", false},
+                 {"stale folder under this process's first name", "radio.ini.4242-0.tmp", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempDir dir;
+        const fs::path path = dir.path / "radio.ini";
+        writeBytes(path, "old");
+        if (c.stale != nullptr) fs::create_directory(dir.path / c.stale);
+        RadioSettings mine{}, theirs{};
+        FakeSystemServices system, other;
+        other.pid = 4343;
+        if (c.otherCopy) {
+            system.beforeReplace = [&] {
+                EXPECT_EQ(writeSettingsFile(path.c_str(), "090.0", 0, theirs, other), 0);
+            };
+        }
+        EXPECT_EQ(writeSettingsFile(path.c_str(), "101.1", 1, mine, system), 0);
+        char text[2048];
+        EXPECT_EQ(readBytes(path), std::string(text, formatSettingsText(mine, "101.1", 1, text, sizeof text)));
+        EXPECT_TRUE(system.messages.empty());
+        EXPECT_TRUE(other.messages.empty());
+        std::vector<std::string> left{"radio.ini"};
+        if (c.stale != nullptr) left.push_back(c.stale);
+        EXPECT_EQ(entries(dir.path), left);
     }
 }
