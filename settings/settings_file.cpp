@@ -15,24 +15,24 @@ namespace {
 constexpr std::size_t kLineBufferSize = 81;
 constexpr std::size_t kLineMax = kLineBufferSize - 1;
 
-// Forward-only reader over the file's bytes. CR LF counts as one line end, so
-// files written on any system read alike.
+// Forward-only reader over the file's bytes. CR LF, a lone LF and a lone CR
+// each count as one line end, so files written on any system read alike.
 struct TextCursor {
     const char* pos;
     const char* end;
 
     bool atEnd() const { return pos >= end; }
 
-    // Next character with CR LF folded into '\n'; -1 at the end.
+    // Next character with every line end folded into '\n'; -1 at the end.
     int peek() const {
         if (pos >= end) return -1;
-        if (pos[0] == '\r' && pos + 1 < end && pos[1] == '\n') return '\n';
+        if (pos[0] == '\r') return '\n';
         return static_cast<unsigned char>(pos[0]);
     }
     int get() {
         const int c = peek();
-        if (c == '\n' && pos[0] == '\r') pos += 2;
-        else if (c >= 0) pos += 1;
+        if (c < 0) return c;
+        pos += (pos[0] == '\r' && pos + 1 < end && pos[1] == '\n') ? 2 : 1;
         return c;
     }
 
@@ -168,9 +168,49 @@ void readToken(TextCursor& in, char* field, std::size_t capacity) {
     field[n] = '\0';
 }
 
-}  // namespace
+// The bases 0x20C and 0x30C mean their cards' ports; any other value would
+// send the card's writes to a port that belongs to something else (port 0 is
+// the DMA controller's), so it is read as the first card's port.
+uint16_t cardPort(uint16_t value) {
+    if (value == kPort30F || value == 0x30C) return kPort30F;
+    return kPort20F;
+}
 
-void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings) {
+// Notepad's "Unicode" save: UTF-16 after a byte-order mark, in either byte
+// order. Returns the 8-bit text it holds (characters beyond Latin-1 become
+// '?') in a block the caller frees, or null when the text has no such mark.
+// (No std::string here: it would more than double the size of the program.)
+char* narrowUtf16(const char* text, std::size_t length, std::size_t* narrowLength) {
+    if (length < 2) return nullptr;
+    const unsigned char first = static_cast<unsigned char>(text[0]);
+    const unsigned char second = static_cast<unsigned char>(text[1]);
+    const bool bigEndian = first == 0xFE && second == 0xFF;
+    if (!bigEndian && !(first == 0xFF && second == 0xFE)) return nullptr;
+    char* out = static_cast<char*>(std::malloc(length / 2 + 1));
+    if (out == nullptr) return nullptr;
+    std::size_t n = 0;
+    for (std::size_t i = 2; i + 1 < length; i += 2) {
+        const unsigned char a = static_cast<unsigned char>(text[i]);
+        const unsigned char b = static_cast<unsigned char>(text[i + 1]);
+        const unsigned unit = bigEndian ? (a << 8 | b) : (b << 8 | a);
+        if (unit < 0x100) {
+            out[n++] = static_cast<char>(unit);
+            continue;
+        }
+        out[n++] = '?';
+        // A surrogate pair is one character.
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < length) {
+            const unsigned char c = static_cast<unsigned char>(text[i + 2]);
+            const unsigned char d = static_cast<unsigned char>(text[i + 3]);
+            const unsigned next = bigEndian ? (c << 8 | d) : (d << 8 | c);
+            if (next >= 0xDC00 && next < 0xE000) i += 2;
+        }
+    }
+    *narrowLength = n;
+    return out;
+}
+
+void parseSections(const char* text, std::size_t length, RadioSettings& settings) {
     TextCursor in{text, text + length};
     char line[kLineBufferSize];
     std::size_t lineLength = 0;
@@ -214,6 +254,21 @@ void parseSettingsText(const char* text, std::size_t length, RadioSettings& sett
     readDecimal(in, settings.titleBarFlag);
     if (!findHeader(in, "[IO PORT]", 8)) return;
     readHexPort(in, settings.ioPort);
+}
+
+}  // namespace
+
+void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings) {
+    std::size_t narrowLength = 0;
+    if (char* narrow = narrowUtf16(text, length, &narrowLength)) {
+        parseSections(narrow, narrowLength, settings);
+        std::free(narrow);
+    } else {
+        parseSections(text, length, settings);
+    }
+    // Whatever the file says (or leaves out), the card is only ever written at
+    // one of its two ports.
+    settings.ioPort = cardPort(settings.ioPort);
 }
 
 bool readSettingsFile(const char* path, RadioSettings& settings, SystemServices& system) {

@@ -6,8 +6,11 @@
 
 constexpr const char* kSettingsFileName = "radio.ini";
 
-// Parses the text of a settings file (CR LF or LF line ends) into settings.
-// Fields whose section is missing keep their values. Never reads outside `text`.
+// Parses the text of a settings file into settings: 8-bit text with CR LF, LF
+// or CR line ends, or UTF-16 after a byte-order mark. Fields whose section is
+// missing keep their values, except ioPort, which always ends up 0x20F or
+// 0x30F (0x20C and 0x30C mean those, anything else 0x20F) so the card is never
+// written at another port. Never reads outside `text`.
 void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings);
 
 // Reads `path` into settings. When it cannot be opened: "Error opening radio.ini

@@ -96,6 +96,18 @@ struct UnprivilegedUser {
     }
 };
 
+// The text as Notepad saves it as "Unicode": UTF-16 after a byte-order mark.
+// Bytes 0x01 stand for the euro sign, a character beyond Latin-1.
+std::string utf16(const std::string& latin1, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (unsigned char c : latin1) {
+        const unsigned unit = c == 0x01 ? 0x20AC : c;
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
 struct TempDir {
     fs::path path;
     TempDir() {
@@ -135,6 +147,16 @@ TEST(SettingsRead, VariantsOfTheExampleFile) {
         {"upper-case port", replaceAll(lf, "20f", "30F"), [](Expected& e) { e.ioPort = 0x30F; }},
         {"port with 0x", replaceAll(lf, "20f", "0x30f"), [](Expected& e) { e.ioPort = 0x30F; }},
         {"port with 0X and blanks", replaceAll(lf, "20f", "  0X20F  \n"), [](Expected&) {}},
+        // The card is only ever written at 0x20F or 0x30F.
+        {"base 20c", replaceAll(lf, "20f", "20c"), [](Expected&) {}},
+        {"base 30C", replaceAll(lf, "20f", "30C"), [](Expected& e) { e.ioPort = 0x30F; }},
+        {"port 378", replaceAll(lf, "20f", "378"), [](Expected&) {}},
+        {"port 0", replaceAll(lf, "20f", "0"), [](Expected&) {}},
+        // Notepad's other saves: lone CR line ends, "Unicode" in either byte order.
+        {"lone CR line ends", replaceAll(lf, "\n", "\r"), [](Expected&) {}},
+        {"UTF-16 LE", utf16(crlf, false), [](Expected&) {}},
+        {"UTF-16 BE beyond Latin-1", utf16(replaceAll(crlf, "Jazz", "J\xE4zz \x01"), true),
+         [](Expected& e) { e.description[0] = "J\xE4zz ?"; }},
         {"blank preset line", replaceAll(lf, "094.7\n", "   \n"), [](Expected& e) { e.frequency[2] = "88.0"; }},
         {"empty preset line", replaceAll(lf, "094.7\n", "\n"), [](Expected& e) { e.frequency[2] = "88.0"; }},
         {"preset with words", replaceAll(lf, "094.7\n", "  094.7 Jazz FM\n"), [](Expected&) {}},
@@ -181,7 +203,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     start.trayStatus = 5;
     start.presetCycleFlag = 6;
     start.titleBarFlag = 7;
-    start.ioPort = 0x123;
+    start.ioPort = 0x30F;
     const std::string lf = replaceAll(readBytes(kFixturePath), "\r\n", "\n");
 
     // Without "[TRAY STATUS]" the search runs to the end of the file; that
@@ -193,7 +215,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     EXPECT_STREQ(s.presetCycleDuration, "old");
     EXPECT_EQ(s.presetCycleFlag, 6);
     EXPECT_EQ(s.titleBarFlag, 7);
-    EXPECT_EQ(s.ioPort, 0x123);
+    EXPECT_EQ(s.ioPort, 0x30F);
 
     // A file that ends inside the preset block fills only the slots it has.
     const std::string cut = lf.substr(0, lf.find("097.1"));
@@ -201,7 +223,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     EXPECT_STREQ(c.presets.slot[2].frequency, "094.7");
     EXPECT_STREQ(c.presets.slot[3].frequency, "");
     EXPECT_STREQ(c.presets.slot[0].description, "");
-    EXPECT_EQ(c.ioPort, 0x123);
+    EXPECT_EQ(c.ioPort, 0x30F);
 }
 
 TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
@@ -212,19 +234,18 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
         const char* label;
         std::string text;
         const char* lastStation;
-        unsigned ioPort;
     } cases[] = {
-        {"empty file", "", "", 0},
-        {"only a header line", "[LAST STATION]", "", 0},
-        {"no headers at all", "hello\nworld  wide\nmore\n", "world", 0},
-        {"binary bytes", binary, nullptr, 0},
-        {"NUL inside a line", std::string(kWithNul, sizeof kWithNul - 1), "10", 0},
-        {"lone CRs are no line ends", "[LAST STATION]\r101.1\r[IO PORT]\r30f", "", 0},
-        {"header at the very end", "x\ny\n[PRESETS]", "y", 0},
+        {"empty file", "", ""},
+        {"only a header line", "[LAST STATION]", ""},
+        {"no headers at all", "hello\nworld  wide\nmore\n", "world"},
+        {"binary bytes", binary, nullptr},
+        {"NUL inside a line", std::string(kWithNul, sizeof kWithNul - 1), "10"},
+        {"lone CRs end lines", "[LAST STATION]\r101.1\r[IO PORT]\r30f", "101.1"},
+        {"header at the very end", "x\ny\n[PRESETS]", "y"},
         {"port without digits", "x\ny\n[PRESETS]\n\n\n\n\n\n\n\n\n\n\n[PRESET_INFORMATION]\n\n\n\n\n\n\n\n\n\n\n"
                                 "[POWER STATUS]\n[BUTTON BEEPS]\n[TRAY STATUS]\n[PRESET_CYCLE_DURATION]\n"
-                                "[PRESET_CYCLE_FLAG]\n[TITLEBAR_FLAG]\n[IO PORT]\n0xzz", "y", 0},
-        {"one huge line", std::string(100000, 'a'), "", 0},
+                                "[PRESET_CYCLE_FLAG]\n[TITLEBAR_FLAG]\n[IO PORT]\n0xzz", "y"},
+        {"one huge line", std::string(100000, 'a'), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -235,7 +256,7 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
         parseSettingsText(exact.get(), c.text.size(), s);
         if (c.lastStation != nullptr) {
             EXPECT_STREQ(s.lastStation(), c.lastStation);
-            EXPECT_EQ(s.ioPort, c.ioPort);
+            EXPECT_EQ(s.ioPort, 0x20F);   // no port read: the first card's
         }
         for (int i = 0; i <= kPresetCount; ++i) {
             EXPECT_LT(strnlen(s.presets.slot[i].frequency, kFrequencyTextSize), kFrequencyTextSize);
@@ -245,7 +266,7 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
     }
     // Lines inside the preset block are taken as presets, never as headers.
     const RadioSettings s = parse("x\ny\n[PRESETS]\n\n\n\n\n\n\n\n\n[IO PORT]\n30f");
-    EXPECT_EQ(s.ioPort, 0u);
+    EXPECT_EQ(s.ioPort, 0x20F);
     EXPECT_STREQ(s.presets.slot[8].frequency, "[IO");
     EXPECT_STREQ(s.presets.slot[9].frequency, "30f");
 }
