@@ -311,7 +311,6 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
         if (n > 0) used += static_cast<std::size_t>(n);
     };
     const int frequencyWidth = static_cast<int>(kFrequencyTextSize - 1);
-    const int descriptionWidth = static_cast<int>(kDescriptionSize - 1);
     const int durationWidth = static_cast<int>(kCycleDurationSize - 1);
 
     if (capacity > 0) out[0] = '\0';
@@ -322,7 +321,17 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
     }
     append("%s", "\r\n[PRESET_INFORMATION]\r\n");
     for (int i = 0; i < kPresetCount; ++i) {
-        append("%.*s\r\n", descriptionWidth, settings.presets.slot[i].description);
+        // One description a line: a line break inside one (only text sent to
+        // the field by another program has one) is written as a blank, so the
+        // descriptions after it keep their places.
+        const char* from = settings.presets.slot[i].description;
+        char description[kDescriptionSize];
+        std::size_t n = 0;
+        for (; n < kDescriptionSize - 1 && from[n] != '\0'; ++n) {
+            description[n] = (from[n] == '\r' || from[n] == '\n') ? ' ' : from[n];
+        }
+        description[n] = '\0';
+        append("%s\r\n", description);
     }
     append("\r\n[POWER STATUS]\r\n%d\r\n", powerStatus);
     append("\r\n[BUTTON BEEPS]\r\n%d\r\n", static_cast<int>(settings.buttonBeeps));

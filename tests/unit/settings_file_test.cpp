@@ -316,6 +316,8 @@ TEST(SettingsWrite, UsesTheGivenStationAndPowerAndBoundsEveryField) {
     std::memset(settings.presets.slot[0].description, 'x', kDescriptionSize);  // no terminator
     std::memset(settings.presets.slot[1].frequency, '9', kFrequencyTextSize);
     std::memset(settings.presetCycleDuration, '5', kCycleDurationSize);
+    std::snprintf(settings.presets.slot[2].description, kDescriptionSize, "two\r\nlines\rand\nmore");
+    std::snprintf(settings.presets.slot[3].description, kDescriptionSize, "next");
     std::snprintf(settings.lastStation(), kFrequencyTextSize, "088.0");
     settings.powerStatus = 0;
     settings.ioPort = 0x30F;
@@ -327,6 +329,11 @@ TEST(SettingsWrite, UsesTheGivenStationAndPowerAndBoundsEveryField) {
     EXPECT_NE(written.find("\r\n" + std::string(9, '9') + "\r\n"), std::string::npos);
     EXPECT_NE(written.find("\r\n5555\r\n"), std::string::npos);
     EXPECT_EQ(written.substr(written.size() - 14), "[IO PORT]\r\n30f");
+    // A line break inside a description is written as blanks, so the
+    // descriptions after it stay in their places.
+    const RadioSettings back = parse(written);
+    EXPECT_STREQ(back.presets.slot[2].description, "two  lines and more");
+    EXPECT_STREQ(back.presets.slot[3].description, "next");
 
     // A short buffer is never overrun and the needed size is still reported.
     char small[16];
