@@ -90,6 +90,19 @@ TEST(Jump, ShownUntilAnotherCommandAndKeptByCancel) {
     EXPECT_STREQ(rig.window().currentFrequency, "99.9");   // saved at exit as the event set it
 }
 
+TEST(Jump, LeavesAScanAndMemoryModeRunning) {
+    for (unsigned mode : {1054u, 1030u}) {   // Preset Scan, Memory
+        UiRig rig;
+        onMainCommand(rig.program, mode);
+        rig.take();
+        typeInJumpDialog(rig, "95");
+        runJumpFlow(rig.program);
+        EXPECT_EQ(rig.take(), (Log{"dialog 137", "redraw", "card tune 4228"})) << mode;   // no timer stopped
+        EXPECT_EQ(rig.window().scanActive, mode == 1054 ? 1 : 0);
+        EXPECT_EQ(rig.window().memoryMode, mode == 1030 ? 1 : 0);
+    }
+}
+
 TEST(Jump, WhileOffSwitchesTheRadioOn) {
     struct Case { int trayStatus, noTray; Log expected; };
     const Case cases[] = {
