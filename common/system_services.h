@@ -13,7 +13,8 @@ struct SystemServices {
     // fakes record the code and return, so callers must stop after calling it.
     virtual void endProcess(int exitCode) = 0;
     // Replaces `to` by `from` in one step (rename over an existing file).
-    // Returns false and leaves `to` untouched when it cannot.
+    // Returns false and leaves `to` untouched when it cannot, and when `to` is
+    // read-only.
     virtual bool replaceFile(const char* from, const char* to) = 0;
     // This process's id: it names the temporary file of each settings save,
     // so two copies saving side by side never write into one file.

@@ -1,5 +1,6 @@
 // The main window's dialog procedure and the Win32 answers to the platform
 // interface of its logic: every message becomes one call into the core.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <windows.h>
@@ -42,6 +43,13 @@ struct Win32Platform final : MainWindowPlatform {
     // The runtime's exit flushes the C streams (the card log among them).
     void endProcess(int exitCode) override { std::exit(exitCode); }
     bool replaceFile(const char* from, const char* to) override {
+        // Windows does not replace a read-only file; Wine does, so the
+        // attribute is checked first.
+        const DWORD attributes = GetFileAttributesA(to);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            errno = EACCES;
+            return false;
+        }
         return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
     }
     unsigned long processId() override { return GetCurrentProcessId(); }
