@@ -50,7 +50,16 @@ struct Win32Platform final : MainWindowPlatform {
             errno = EACCES;
             return false;
         }
-        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+        // A replace fails while another program has radio.ini open, as another
+        // copy of this one does for an instant when it replaces the file too
+        // (Wine's replace opens the target): it is tried again for a while.
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
+            const DWORD error = GetLastError();
+            if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+            Sleep(10);
+        }
+        return false;
     }
     unsigned long processId() override { return GetCurrentProcessId(); }
 
