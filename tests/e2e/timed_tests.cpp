@@ -50,13 +50,10 @@ TEST_CASE("timed", options_open_with_the_stored_values_and_ok_keeps_them) {
              v.description[6] = "Country  Roads ";
          },
          changed},
-        // Neither unit nor port checked: OK stores minutes and 0x30C.
+        // No unit checked: OK stores minutes. A port no card has reads as 0x20F.
         {"unknown unit and port", {{"CYCLE_FLAG]\n0", "CYCLE_FLAG]\n2"}, {"\n20f", "\n2ff"}},
-         [](OptionsView& v) {
-             v.seconds = false;
-             v.port20C = false;
-         },
-         {{"CYCLE_FLAG]\n0", "CYCLE_FLAG]\n1"}, {"\n20f", "\n30f"}}},
+         [](OptionsView& v) { v.seconds = false; },
+         {{"CYCLE_FLAG]\n0", "CYCLE_FLAG]\n1"}}},
     };
     for (const Case& c : cases) {
         note(c.name);
