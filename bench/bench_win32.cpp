@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app_driver.h"
-#include "e2e_cleanup.h"
-#include "e2e_test.h"
+#include "driver.h"
 
 using namespace e2e;
 

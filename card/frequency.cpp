@@ -1,7 +1,9 @@
-// FrequencyText operations: the band check before every tune, the canonical
-// "%05.1f" form, and the four tuning steps with their wrap-around.
+// FrequencyText operations: the one decimal reader, the band check before
+// every tune, the canonical "%05.1f" form, and the four tuning steps.
 #include "card/frequency.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,34 +30,92 @@ void storeStep(char* currentFrequency, RadioSettings& settings, double value, bo
     std::memmove(currentFrequency, settings.lastStation(), kFrequencyTextSize);
 }
 
-// Reads one number from the start of the text into single precision, as the
-// "%f" conversion does. strtod is used instead of sscanf because MinGW's scanf
-// family would add some 25 KB to the program; for texts of a FrequencyText's
-// length the double-then-float rounding gives the same float as a direct read.
-bool readSingle(const char* text, float* value) {
-    char* end = nullptr;
-    const double number = std::strtod(text, &end);
-    if (end == text) return false;
-    *value = static_cast<float>(number);
-    return true;
+constexpr std::size_t kLongestNumeral = 63;
+
+// Set while the range message is open. It has no owner window, so its own
+// message loop goes on delivering timer ticks and commands to the main window;
+// a rejection among them must not open a second message inside the first (a
+// scan would stack one per step without end). Meanwhile rejections are silent.
+bool rangeMessageOpen = false;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The steps read the text in double precision; no number counts as 0.0.
+double stepBase(const char* text) {
+    double value = 0.0;
+    readFrequencyValue(text, &value);
+    return value;
 }
 
 }  // namespace
 
+bool readFrequencyValue(const char* text, double* value) {
+    if (text == nullptr) return false;
+    const char* p = text;
+    while (isSpace(*p)) ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    bool digits = false;
+    while (isDigit(*p)) { ++p; digits = true; }
+    if (*p == '.') {
+        ++p;
+        while (isDigit(*p)) { ++p; digits = true; }
+    }
+    if (!digits) return false;
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        if (*q == '+' || *q == '-') ++q;
+        if (isDigit(*q)) {
+            while (isDigit(*q)) ++q;
+            p = q;
+        }
+    }
+    // Only this decimal numeral reaches strtod, so no C library can read
+    // hexadecimal, "inf", "nan" or another exponent letter into it. strtod,
+    // not sscanf: MinGW's scanf family would add some 25 KB to the program.
+    const std::size_t length = static_cast<std::size_t>(p - start);
+    if (length > kLongestNumeral) return false;
+    char numeral[kLongestNumeral + 1];
+    std::memcpy(numeral, start, length);
+    numeral[length] = '\0';
+    const double number = std::strtod(numeral, nullptr);
+    if (!std::isfinite(number)) return false;
+    *value = number;
+    return true;
+}
+
+bool frequencyInBand(const char* text, float* mhz) {
+    double number = 0.0;
+    if (!readFrequencyValue(text, &number)) return false;
+    // Far outside the band the single-precision value is not needed (and a
+    // double beyond float's range has none).
+    if (number < 87.0 || number > 109.0) return false;
+    // For texts of a FrequencyText's length the double-then-float rounding
+    // gives the same float as a direct "%f" read.
+    const float value = static_cast<float>(number);
+    if (!(value >= kBandLow && value <= kBandHigh)) return false;
+    if (mhz != nullptr) *mhz = value;
+    return true;
+}
+
 float parseFrequency(const char* text, SystemServices& system) {
     float value = 0.0f;
-    // The band test is written so that a "nan" text fails it as well.
-    if (text == nullptr || !readSingle(text, &value) ||
-        !(value >= kBandLow && value <= kBandHigh)) {
+    if (frequencyInBand(text, &value)) return value;
+    if (!rangeMessageOpen) {
+        rangeMessageOpen = true;
         system.showMessage("Frequency out of Range!\n", "Error");
-        return 0.0f;
+        rangeMessageOpen = false;
     }
-    return value;
+    return 0.0f;
 }
 
 void normalizeFrequencyText(char* text, std::size_t capacity) {
-    float value = 0.0f;
-    if (text == nullptr || capacity == 0 || !readSingle(text, &value)) return;
+    double number = 0.0;
+    if (text == nullptr || capacity == 0 || !readFrequencyValue(text, &number)) return;
+    // Beyond float's range the canonical form would not fit any field.
+    if (std::fabs(number) > FLT_MAX) return;
+    const float value = static_cast<float>(number);
     char canonical[64];
     const int n = std::snprintf(canonical, sizeof canonical, "%05.1f", value);
     // A value whose canonical form does not fit is far outside the band; the
@@ -67,21 +127,21 @@ void normalizeFrequencyText(char* text, std::size_t capacity) {
 }
 
 void coarseUp(char* currentFrequency, RadioSettings& settings) {
-    const double y = std::atof(currentFrequency) + 1.0;
+    const double y = stepBase(currentFrequency) + 1.0;
     storeStep(currentFrequency, settings, y, y < 108.0, kWrapToLow);
 }
 
 void coarseDown(char* currentFrequency, RadioSettings& settings) {
-    const double y = std::atof(currentFrequency) - 1.0;
+    const double y = stepBase(currentFrequency) - 1.0;
     storeStep(currentFrequency, settings, y, y > 88.0, kWrapToHigh);
 }
 
 void fineUp(char* currentFrequency, RadioSettings& settings) {
-    const double y = std::atof(currentFrequency) + 0.1;
+    const double y = stepBase(currentFrequency) + 0.1;
     storeStep(currentFrequency, settings, y, y < 108.0, kWrapToLow);
 }
 
 void fineDown(char* currentFrequency, RadioSettings& settings) {
-    const double y = std::atof(currentFrequency) - 0.1;
+    const double y = stepBase(currentFrequency) - 0.1;
     storeStep(currentFrequency, settings, y, y > 87.5, kWrapToHigh);
 }

@@ -1,5 +1,6 @@
 // What the portable core needs from the operating system besides the card:
-// message boxes, one line of console output, ending the process, replacing a file.
+// message boxes, one line of console output, ending the process, replacing a
+// file, the process id.
 #pragma once
 
 struct SystemServices {
@@ -12,6 +13,10 @@ struct SystemServices {
     // fakes record the code and return, so callers must stop after calling it.
     virtual void endProcess(int exitCode) = 0;
     // Replaces `to` by `from` in one step (rename over an existing file).
-    // Returns false and leaves `to` untouched when it cannot.
+    // Returns false and leaves `to` untouched when it cannot, and when `to` is
+    // read-only.
     virtual bool replaceFile(const char* from, const char* to) = 0;
+    // This process's id: it names the temporary file of each settings save,
+    // so two copies saving side by side never write into one file.
+    virtual unsigned long processId() = 0;
 };

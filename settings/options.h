@@ -21,9 +21,6 @@ struct OptionsDialogFields {
     char description[kPresetCount][kOptionsFieldSize];      // 5001 + 2i
 };
 
-constexpr uint16_t kPort20F = 0x20F;   // base 0x20C
-constexpr uint16_t kPort30F = 0x30F;   // base 0x30C
-
 void optionsDialogOpening(const Program& program, OptionsDialogFields& fields);
 // Writes every value, in the dialog's fixed order, without validating: texts
 // are cut to 9 (frequency), 80 (description) and 4 (dwell) characters.

@@ -10,6 +10,10 @@ constexpr std::size_t kCycleDurationSize = 5;    // 4 characters and NUL
 constexpr int kPresetCount = 10;
 constexpr int kNoPreset = 10;                    // currentPresetIndex for "no preset"
 
+// The card's control port, base + 3: the only two ports the card is written at.
+constexpr uint16_t kPort20F = 0x20F;   // base 0x20C
+constexpr uint16_t kPort30F = 0x30F;   // base 0x30C
+
 struct PresetSlot {
     char frequency[kFrequencyTextSize];
     char description[kDescriptionSize];

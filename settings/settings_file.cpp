@@ -15,24 +15,24 @@ namespace {
 constexpr std::size_t kLineBufferSize = 81;
 constexpr std::size_t kLineMax = kLineBufferSize - 1;
 
-// Forward-only reader over the file's bytes. CR LF counts as one line end, so
-// files written on any system read alike.
+// Forward-only reader over the file's bytes. CR LF, a lone LF and a lone CR
+// each count as one line end, so files written on any system read alike.
 struct TextCursor {
     const char* pos;
     const char* end;
 
     bool atEnd() const { return pos >= end; }
 
-    // Next character with CR LF folded into '\n'; -1 at the end.
+    // Next character with every line end folded into '\n'; -1 at the end.
     int peek() const {
         if (pos >= end) return -1;
-        if (pos[0] == '\r' && pos + 1 < end && pos[1] == '\n') return '\n';
+        if (pos[0] == '\r') return '\n';
         return static_cast<unsigned char>(pos[0]);
     }
     int get() {
         const int c = peek();
-        if (c == '\n' && pos[0] == '\r') pos += 2;
-        else if (c >= 0) pos += 1;
+        if (c < 0) return c;
+        pos += (pos[0] == '\r' && pos + 1 < end && pos[1] == '\n') ? 2 : 1;
         return c;
     }
 
@@ -168,9 +168,49 @@ void readToken(TextCursor& in, char* field, std::size_t capacity) {
     field[n] = '\0';
 }
 
-}  // namespace
+// The bases 0x20C and 0x30C mean their cards' ports; any other value would
+// send the card's writes to a port that belongs to something else (port 0 is
+// the DMA controller's), so it is read as the first card's port.
+uint16_t cardPort(uint16_t value) {
+    if (value == kPort30F || value == 0x30C) return kPort30F;
+    return kPort20F;
+}
 
-void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings) {
+// Notepad's "Unicode" save: UTF-16 after a byte-order mark, in either byte
+// order. Returns the 8-bit text it holds (characters beyond Latin-1 become
+// '?') in a block the caller frees, or null when the text has no such mark.
+// (No std::string here: it would more than double the size of the program.)
+char* narrowUtf16(const char* text, std::size_t length, std::size_t* narrowLength) {
+    if (length < 2) return nullptr;
+    const unsigned char first = static_cast<unsigned char>(text[0]);
+    const unsigned char second = static_cast<unsigned char>(text[1]);
+    const bool bigEndian = first == 0xFE && second == 0xFF;
+    if (!bigEndian && !(first == 0xFF && second == 0xFE)) return nullptr;
+    char* out = static_cast<char*>(std::malloc(length / 2 + 1));
+    if (out == nullptr) return nullptr;
+    std::size_t n = 0;
+    for (std::size_t i = 2; i + 1 < length; i += 2) {
+        const unsigned char a = static_cast<unsigned char>(text[i]);
+        const unsigned char b = static_cast<unsigned char>(text[i + 1]);
+        const unsigned unit = bigEndian ? (a << 8 | b) : (b << 8 | a);
+        if (unit < 0x100) {
+            out[n++] = static_cast<char>(unit);
+            continue;
+        }
+        out[n++] = '?';
+        // A surrogate pair is one character.
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < length) {
+            const unsigned char c = static_cast<unsigned char>(text[i + 2]);
+            const unsigned char d = static_cast<unsigned char>(text[i + 3]);
+            const unsigned next = bigEndian ? (c << 8 | d) : (d << 8 | c);
+            if (next >= 0xDC00 && next < 0xE000) i += 2;
+        }
+    }
+    *narrowLength = n;
+    return out;
+}
+
+void parseSections(const char* text, std::size_t length, RadioSettings& settings) {
     TextCursor in{text, text + length};
     char line[kLineBufferSize];
     std::size_t lineLength = 0;
@@ -203,6 +243,9 @@ void parseSettingsText(const char* text, std::size_t length, RadioSettings& sett
     readDecimal(in, settings.buttonBeeps);
     if (!findHeader(in, "[TRAY STATUS]", 10)) return;
     readDecimal(in, settings.trayStatus);
+    // The icon is either shown or not: a hand-edited value other than 0 reads
+    // as 1, so start-up, Options and Exit agree on whether the icon is there.
+    if (settings.trayStatus != 0) settings.trayStatus = 1;
     if (!findHeader(in, "[PRESET_CYCLE_DURATION]", 20)) return;
     readToken(in, settings.presetCycleDuration, kCycleDurationSize);
     if (!findHeader(in, "[PRESET_CYCLE_FLAG]", 17)) return;
@@ -211,6 +254,21 @@ void parseSettingsText(const char* text, std::size_t length, RadioSettings& sett
     readDecimal(in, settings.titleBarFlag);
     if (!findHeader(in, "[IO PORT]", 8)) return;
     readHexPort(in, settings.ioPort);
+}
+
+}  // namespace
+
+void parseSettingsText(const char* text, std::size_t length, RadioSettings& settings) {
+    std::size_t narrowLength = 0;
+    if (char* narrow = narrowUtf16(text, length, &narrowLength)) {
+        parseSections(narrow, narrowLength, settings);
+        std::free(narrow);
+    } else {
+        parseSections(text, length, settings);
+    }
+    // Whatever the file says (or leaves out), the card is only ever written at
+    // one of its two ports.
+    settings.ioPort = cardPort(settings.ioPort);
 }
 
 bool readSettingsFile(const char* path, RadioSettings& settings, SystemServices& system) {
@@ -253,7 +311,6 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
         if (n > 0) used += static_cast<std::size_t>(n);
     };
     const int frequencyWidth = static_cast<int>(kFrequencyTextSize - 1);
-    const int descriptionWidth = static_cast<int>(kDescriptionSize - 1);
     const int durationWidth = static_cast<int>(kCycleDurationSize - 1);
 
     if (capacity > 0) out[0] = '\0';
@@ -264,7 +321,17 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
     }
     append("%s", "\r\n[PRESET_INFORMATION]\r\n");
     for (int i = 0; i < kPresetCount; ++i) {
-        append("%.*s\r\n", descriptionWidth, settings.presets.slot[i].description);
+        // One description a line: a line break inside one (only text sent to
+        // the field by another program has one) is written as a blank, so the
+        // descriptions after it keep their places.
+        const char* from = settings.presets.slot[i].description;
+        char description[kDescriptionSize];
+        std::size_t n = 0;
+        for (; n < kDescriptionSize - 1 && from[n] != '\0'; ++n) {
+            description[n] = (from[n] == '\r' || from[n] == '\n') ? ' ' : from[n];
+        }
+        description[n] = '\0';
+        append("%s\r\n", description);
     }
     append("\r\n[POWER STATUS]\r\n%d\r\n", powerStatus);
     append("\r\n[BUTTON BEEPS]\r\n%d\r\n", static_cast<int>(settings.buttonBeeps));
@@ -278,10 +345,12 @@ std::size_t formatSettingsText(const RadioSettings& settings, const char* lastSt
 
 namespace {
 
+constexpr int kTemporaryNameAttempts = 16;
+
 // The save failed: the temporary file (if this call made it) is removed, the
 // old radio.ini is left as it was, and the user is told before the end.
 int failWrite(const char* tempPath, bool tempCreated, const char* reason, SystemServices& system) {
-    if (tempCreated) std::remove(tempPath);
+    if (tempCreated && tempPath != nullptr) std::remove(tempPath);
     char line[256];
     std::snprintf(line, sizeof line, "%s\n", reason);
     system.printText(line);
@@ -298,21 +367,40 @@ const char* errorText(int error) {
 
 int writeSettingsFile(const char* path, const char* lastStation, int powerStatus,
                       const RadioSettings& settings, SystemServices& system) {
-    char tempPath[1024];
-    const int pathLength = std::snprintf(tempPath, sizeof tempPath, "%s.tmp", path);
-    if (pathLength < 0 || static_cast<std::size_t>(pathLength) >= sizeof tempPath) {
-        return failWrite(tempPath, false, std::strerror(ENAMETOOLONG), system);
-    }
-
     // Ten descriptions of 80 characters and every other field at its widest
     // stay well below this size.
     char text[2048];
     const std::size_t length = formatSettingsText(settings, lastStation, powerStatus, text, sizeof text);
-    if (length >= sizeof text) return failWrite(tempPath, false, std::strerror(ENOSPC), system);
+    if (length >= sizeof text) return failWrite(nullptr, false, std::strerror(ENOSPC), system);
 
+    // Replacing by rename would ignore a read-only radio.ini, which opening it
+    // for writing honours: an existing file must open for update first.
     errno = 0;
-    std::FILE* file = std::fopen(tempPath, "wb");
-    if (file == nullptr) return failWrite(tempPath, false, errorText(errno), system);
+    if (std::FILE* existing = std::fopen(path, "r+b")) {
+        std::fclose(existing);
+    } else if (errno != ENOENT) {
+        return failWrite(nullptr, false, errorText(errno), system);
+    }
+
+    // Each save writes a temporary file of its own beside radio.ini, named
+    // after the process and the attempt, so copies exiting together never
+    // write into one file (the last to replace wins), and a name that cannot
+    // be created (left behind read-only, or as a folder) is passed over.
+    char tempPath[1024];
+    std::FILE* file = nullptr;
+    int openError = 0;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && file == nullptr; ++attempt) {
+        const int n = std::snprintf(tempPath, sizeof tempPath, "%s.%lu-%d.tmp", path, system.processId(),
+                                    attempt);
+        if (n < 0 || static_cast<std::size_t>(n) >= sizeof tempPath) {
+            return failWrite(nullptr, false, std::strerror(ENAMETOOLONG), system);
+        }
+        errno = 0;
+        file = std::fopen(tempPath, "wb");
+        if (file == nullptr) openError = errno;
+    }
+    if (file == nullptr) return failWrite(nullptr, false, errorText(openError), system);
+    errno = 0;
     const bool written = std::fwrite(text, 1, length, file) == length;
     int error = errno;
     const bool flushed = written && std::fflush(file) == 0;

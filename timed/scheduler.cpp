@@ -212,6 +212,7 @@ void schedulerCommand(Program& program) {
     if (program.window.schedulerActive == 1) {
         program.platform->stopTimer(kSchedulerPollTimer);
         program.platform->stopTimer(kPlayingTimeTimer);
+        program.event.playingTimeRunning = 0;
         program.platform->startTimer(kSchedulerPollTimer, kSchedulerPollMs);
     } else {
         program.platform->stopTimer(kSchedulerPollTimer);
@@ -263,6 +264,9 @@ void fireEvent(Program& program) {
     copyBoundedText(program.settings.lastStation(), kFrequencyTextSize, event.station, kStationChars);
     copyBoundedText(program.window.currentFrequency, sizeof program.window.currentFrequency,
                     event.station, kStationChars);
+    // A new station: the panel no longer shows a Jump's frequency, as after
+    // every other station change.
+    program.window.jumpDisplayPending = 0;
     if (isOnce(event.kind)) program.window.schedulerActive = 0;
     redrawDisplay(program);
     playButtonBeep(program);
@@ -273,7 +277,10 @@ void fireEvent(Program& program) {
         // The dialog refuses a zero or too long playing time; should one get
         // here anyway the radio keeps playing rather than stopping at once.
         const uint32_t period = timedPeriodMs(event.playHours, event.playMinutes);
-        if (period != 0) startTimedPeriod(*program.platform, kPlayingTimeTimer, period, event.playingRemainingMs);
+        if (period != 0) {
+            startTimedPeriod(*program.platform, kPlayingTimeTimer, period, event.playingRemainingMs);
+            event.playingTimeRunning = 1;
+        }
     }
     if (program.window.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
     if (event.kind == kEventNext && event.firedCount >= event.dayCount) {
@@ -284,7 +291,11 @@ void fireEvent(Program& program) {
 }
 
 void playingTimeEnded(Program& program) {
+    // A tick queued before timer 4 was stopped must neither switch the radio
+    // off nor start the next piece of a long playing time.
+    if (program.event.playingTimeRunning == 0) return;
     if (!timedPeriodOver(*program.platform, kPlayingTimeTimer, program.event.playingRemainingMs)) return;
+    program.event.playingTimeRunning = 0;
     program.platform->stopTimer(kPlayingTimeTimer);
     powerOffCard(*program.port, program.settings);
     program.settings.powerStatus = 0;

@@ -78,5 +78,6 @@ void schedulerPoll(Program& program, const LocalTime& now);
 void schedulerPollTick(Program& program);
 // Tunes the event's station and starts the playing time.
 void fireEvent(Program& program);
-// Timer 4: the playing time is over; the radio goes off.
+// Timer 4: the playing time is over; the radio goes off. A tick while timer
+// 4 is not running is ignored.
 void playingTimeEnded(Program& program);

@@ -16,6 +16,9 @@ struct ScheduledEvent {
     uint32_t playHours;
     uint32_t playMinutes;
     int32_t firedCount;
+    // Timer 4 runs (the playing time); a tick that comes when it does not is
+    // ignored.
+    int32_t playingTimeRunning;
     // What is left of a playing time longer than one window timer can wait.
     uint32_t playingRemainingMs;
     // The minute of the last firing (year 0: none yet). The poll runs four

@@ -68,6 +68,9 @@ void sleepTimerCommand(Program& program) {
 }
 
 void sleepTimerExpired(Program& program) {
+    // A tick queued before timer 5 was stopped (by Power or the dialog) must
+    // neither switch the radio off nor start the next piece of a long time.
+    if (program.window.sleepTimerActive == 0) return;
     if (!timedPeriodOver(*program.platform, kSleepTimer, program.sleep.remainingMs)) return;
     program.platform->stopTimer(kSleepTimer);
     // Sent even when the radio is already off: the card gets a definite state.

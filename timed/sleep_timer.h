@@ -41,5 +41,6 @@ DialogVerdict sleepTimerDialogOk(Program& program, const SleepTimerDialogFields&
 // Command 1152: runs the dialog, then starts timer 5 afresh or stops it.
 void sleepTimerCommand(Program& program);
 
-// Timer 5: the sleep time has run out; the radio goes off.
+// Timer 5: the sleep time has run out; the radio goes off. A tick while the
+// sleep timer is not armed is ignored.
 void sleepTimerExpired(Program& program);

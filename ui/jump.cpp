@@ -1,49 +1,10 @@
 // The Jump dialog's acceptance test and the Jump flow that makes the typed
 // frequency current.
-#include <cstdlib>
 #include <cstring>
 #include "card/frequency.h"
 #include "card/port_protocol.h"
 #include "ui/jump.h"
 #include "ui/main_window.h"
-
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The standard decimal conversion: leading blanks, an optional sign, digits
-// with an optional point and exponent; reading stops at the first character
-// that cannot continue the number, and no number gives 0.0. Only that decimal
-// prefix reaches strtod, so no platform reads hexadecimal, "inf" or "nan".
-double readDecimal(const char* text) {
-    char number[kFrequencyTextSize + 4];
-    std::size_t n = 0;
-    const char* p = text;
-    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
-    auto take = [&](char c) {
-        if (n + 1 < sizeof number) number[n++] = c;
-    };
-    if (*p == '+' || *p == '-') take(*p++);
-    bool digits = false;
-    while (isDigit(*p)) { take(*p++); digits = true; }
-    if (*p == '.') {
-        take(*p++);
-        while (isDigit(*p)) { take(*p++); digits = true; }
-    }
-    if (!digits) return 0.0;
-    if (*p == 'e' || *p == 'E') {
-        const char* q = p + 1;
-        if (*q == '+' || *q == '-') ++q;
-        if (isDigit(*q)) {
-            while (p < q) take(*p++);
-            while (isDigit(*p)) take(*p++);
-        }
-    }
-    number[n] = '\0';
-    return std::strtod(number, nullptr);
-}
-
-}  // namespace
 
 bool acceptJumpText(Program& program, const char* fieldText) {
     MainWindowState& w = program.window;
@@ -53,7 +14,8 @@ bool acceptJumpText(Program& program, const char* fieldText) {
         ++n;
     }
     w.jumpText[n] = '\0';
-    const double x = readDecimal(w.jumpText);
+    double x = 0.0;   // no number reads as 0.0 and is refused
+    readFrequencyValue(w.jumpText, &x);
     if (!(x >= 87.5 && x <= 108.0)) return false;
     w.jumpAccepted = 1;
     return true;

@@ -1,5 +1,6 @@
 // The main window's dialog procedure and the Win32 answers to the platform
 // interface of its logic: every message becomes one call into the core.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <windows.h>
@@ -42,8 +43,25 @@ struct Win32Platform final : MainWindowPlatform {
     // The runtime's exit flushes the C streams (the card log among them).
     void endProcess(int exitCode) override { std::exit(exitCode); }
     bool replaceFile(const char* from, const char* to) override {
-        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+        // Windows does not replace a read-only file; Wine does, so the
+        // attribute is checked first.
+        const DWORD attributes = GetFileAttributesA(to);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            errno = EACCES;
+            return false;
+        }
+        // A replace fails while another program has radio.ini open, as another
+        // copy of this one does for an instant when it replaces the file too
+        // (Wine's replace opens the target): it is tried again for a while.
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
+            const DWORD error = GetLastError();
+            if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+            Sleep(10);
+        }
+        return false;
     }
+    unsigned long processId() override { return GetCurrentProcessId(); }
 
     void redrawDisplay() override {
         RECT r = {kDisplayLeft, kDisplayTop, kDisplayRight, kDisplayBottom};

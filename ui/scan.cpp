@@ -59,6 +59,9 @@ void toggleScan(Program& program) {
         playButtonBeep(program);
         platform.focusControl(IDC_PRESET_1);
         tunePreset(program, 0);
+        // Stopped (Scan, Power, right button) while the tune's range message
+        // was open: the scan must not start behind the user's back.
+        if (w.scanActive == 0) return;
         w.scanPosition = 1;
         platform.setButtonCaption(IDC_SCAN, kStopScanCaption);
         platform.startTimer(kScanTimer,
@@ -81,8 +84,11 @@ void onScanTimer(Program& program) {
     redrawDisplay(program);
     program.platform->focusControl(IDC_PRESET_1 + i);
     playButtonBeep(program);
-    tunePreset(program, i);
+    // The position moves on before the tune: a preset that cannot be tuned
+    // shows a message whose loop delivers the next ticks, and they must play
+    // the following presets, not this one again.
     w.scanPosition = i + 1;
+    tunePreset(program, i);
 }
 
 void cancelScanAndMemory(Program& program) {

@@ -13,16 +13,21 @@ struct FakeMainWindowPlatform : MainWindowPlatform {
     std::vector<std::string>& log;
     // What a modal dialog does to the Program record while it is open.
     std::function<void(DialogId)> onDialog;
+    // What arrives while a message box is open: its own message loop goes on
+    // delivering the main window's timer ticks and commands.
+    std::function<void()> onMessage;
     LocalTime now{};
 
     void showMessage(const char* text, const char* title) override {
         log.push_back(std::string("message ") + text + "|" + title);
+        if (onMessage) onMessage();
     }
     void printText(const char* text) override { log.push_back(std::string("print ") + text); }
     void endProcess(int exitCode) override { log.push_back("end " + std::to_string(exitCode)); }
     bool replaceFile(const char* from, const char* to) override {
         return std::rename(from, to) == 0;
     }
+    unsigned long processId() override { return 4242; }
     void redrawDisplay() override { log.push_back("redraw"); }
     void setWindowTitle(const char* title) override { log.push_back(std::string("title ") + title); }
     void setButtonCaption(int controlId, const char* caption) override {

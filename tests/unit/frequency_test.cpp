@@ -28,7 +28,9 @@ TEST(ParseFrequency, AcceptsTheBandAndRejectsTheRest) {
         float value;  // 0 for rejected
     } cases[] = {{"087.5", 87.5f}, {"108.0", 108.0f}, {"88", 88.0f}, {" 101.5 MHz", 101.5f},
                  {"087.4", 0}, {"108.1", 0}, {"N/A", 0}, {"", 0}, {"nan", 0}, {"inf", 0},
-                 {"-100", 0}, {"108.0000001", 108.0f}};
+                 {"-100", 0}, {"108.0000001", 108.0f},
+                 // Decimal only, as the stored files and Jump read them.
+                 {"0x58", 0}, {"0X5F", 0}, {"-0x58", 0}, {"infinity", 0}, {"1e2", 100.0f}, {"+95", 95.0f}};
     for (const auto& c : cases) {
         FakeSystemServices system;
         EXPECT_EQ(parseFrequency(c.text, system), c.value) << c.text;
@@ -37,6 +39,9 @@ TEST(ParseFrequency, AcceptsTheBandAndRejectsTheRest) {
             EXPECT_EQ(system.messages[0].text, "Frequency out of Range!\n");
             EXPECT_EQ(system.messages[0].title, "Error");
         }
+        float quiet = -1.0f;   // the same test without a message
+        EXPECT_EQ(frequencyInBand(c.text, &quiet), c.value != 0) << c.text;
+        EXPECT_EQ(quiet, c.value == 0 ? -1.0f : c.value) << c.text;
     }
 }
 
@@ -52,7 +57,8 @@ TEST(NormalizeFrequencyText, RewritesNumbersInCanonicalForm) {
         const char* in;
         const char* out;
     } cases[] = {{"88", "088.0"}, {"88.04", "088.0"}, {"101.55", "101.6"}, {"99.95", "099.9"},
-                 {"N/A", "N/A"}, {"", ""}, {"108", "108.0"},
+                 {"N/A", "N/A"}, {"", ""}, {"108", "108.0"}, {"0x58", "000.0"}, {"inf", "inf"},
+                 {"nan", "nan"}, {"1e400", "1e400"},
                  {"99999999", "99999999"}};  // canonical form would not fit: left as typed
     for (const auto& c : cases) {
         char text[kFrequencyTextSize] = {};
@@ -89,6 +95,9 @@ TEST(Stepping, WrapTables) {
         // No number counts as 0.0.
         {coarseUp, "coarseUp", "N/A", "001.0"},     {fineUp, "fineUp", "N/A", "000.1"},
         {coarseDown, "coarseDown", "N/A", "108.0"}, {fineDown, "fineDown", "N/A", "108.0"},
+        // Decimal only: "0x58" is 0 followed by other characters; "inf" no number.
+        {fineUp, "fineUp", "0x58", "000.1"},        {fineDown, "fineDown", "0x58", "108.0"},
+        {coarseUp, "coarseUp", "inf", "001.0"},
         // Results too long for a FrequencyText take the step's wrap text.
         {coarseDown, "coarseDown", "9999999e9", "108.0"}, {coarseUp, "coarseUp", "-99999999", "087.5"},
         {fineDown, "fineDown", "1e300", "108.0"},

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fake_system_services.h"
 #include "settings/settings_file.h"
@@ -71,6 +73,34 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+// The names in a folder, sorted: shows that no temporary file was left.
+std::vector<std::string> entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Root may write any file, so a read-only file is tried as an ordinary user
+// (should that fail, root replaces the file and the test fails).
+struct UnprivilegedUser {
+    bool active;
+    explicit UnprivilegedUser(bool wanted) : active(wanted && geteuid() == 0 && seteuid(65534) == 0) {}
+    ~UnprivilegedUser() { EXPECT_TRUE(!active || seteuid(0) == 0); }
+};
+
+// The text as Notepad saves it as "Unicode": UTF-16 after a byte-order mark.
+// Bytes 0x01 stand for the euro sign, a character beyond Latin-1.
+std::string utf16(const std::string& latin1, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (unsigned char c : latin1) {
+        const unsigned unit = c == 0x01 ? 0x20AC : c;
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
 struct TempDir {
     fs::path path;
     TempDir() {
@@ -110,6 +140,16 @@ TEST(SettingsRead, VariantsOfTheExampleFile) {
         {"upper-case port", replaceAll(lf, "20f", "30F"), [](Expected& e) { e.ioPort = 0x30F; }},
         {"port with 0x", replaceAll(lf, "20f", "0x30f"), [](Expected& e) { e.ioPort = 0x30F; }},
         {"port with 0X and blanks", replaceAll(lf, "20f", "  0X20F  \n"), [](Expected&) {}},
+        // The card is only ever written at 0x20F or 0x30F.
+        {"base 20c", replaceAll(lf, "20f", "20c"), [](Expected&) {}},
+        {"base 30C", replaceAll(lf, "20f", "30C"), [](Expected& e) { e.ioPort = 0x30F; }},
+        {"port 378", replaceAll(lf, "20f", "378"), [](Expected&) {}},
+        {"port 0", replaceAll(lf, "20f", "0"), [](Expected&) {}},
+        // Notepad's other saves: lone CR line ends, "Unicode" in either byte order.
+        {"lone CR line ends", replaceAll(lf, "\n", "\r"), [](Expected&) {}},
+        {"UTF-16 LE", utf16(crlf, false), [](Expected&) {}},
+        {"UTF-16 BE beyond Latin-1", utf16(replaceAll(crlf, "Jazz", "J\xE4zz \x01"), true),
+         [](Expected& e) { e.description[0] = "J\xE4zz ?"; }},
         {"blank preset line", replaceAll(lf, "094.7\n", "   \n"), [](Expected& e) { e.frequency[2] = "88.0"; }},
         {"empty preset line", replaceAll(lf, "094.7\n", "\n"), [](Expected& e) { e.frequency[2] = "88.0"; }},
         {"preset with words", replaceAll(lf, "094.7\n", "  094.7 Jazz FM\n"), [](Expected&) {}},
@@ -134,7 +174,7 @@ TEST(SettingsRead, VariantsOfTheExampleFile) {
          [](Expected& e) { e.powerStatus = 0; }},
         {"value on the header line's next lines",
          replaceAll(lf, "[TRAY STATUS]\n0", "[TRAY STATUS]\n\n\n   7 trailing words"),
-         [](Expected& e) { e.trayStatus = 7; }},
+         [](Expected& e) { e.trayStatus = 1; }},   // any nonzero tray status is 1
         {"negative and huge integers",
          replaceAll(replaceAll(lf, "[TITLEBAR_FLAG]\n1", "[TITLEBAR_FLAG]\n-5"), "[BUTTON BEEPS]\n1",
                     "[BUTTON BEEPS]\n99999999999999999999"),
@@ -156,7 +196,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     start.trayStatus = 5;
     start.presetCycleFlag = 6;
     start.titleBarFlag = 7;
-    start.ioPort = 0x123;
+    start.ioPort = 0x30F;
     const std::string lf = replaceAll(readBytes(kFixturePath), "\r\n", "\n");
 
     // Without "[TRAY STATUS]" the search runs to the end of the file; that
@@ -168,7 +208,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     EXPECT_STREQ(s.presetCycleDuration, "old");
     EXPECT_EQ(s.presetCycleFlag, 6);
     EXPECT_EQ(s.titleBarFlag, 7);
-    EXPECT_EQ(s.ioPort, 0x123);
+    EXPECT_EQ(s.ioPort, 0x30F);
 
     // A file that ends inside the preset block fills only the slots it has.
     const std::string cut = lf.substr(0, lf.find("097.1"));
@@ -176,7 +216,7 @@ TEST(SettingsRead, MissingSectionsLeaveTheirValuesAsTheyWere) {
     EXPECT_STREQ(c.presets.slot[2].frequency, "094.7");
     EXPECT_STREQ(c.presets.slot[3].frequency, "");
     EXPECT_STREQ(c.presets.slot[0].description, "");
-    EXPECT_EQ(c.ioPort, 0x123);
+    EXPECT_EQ(c.ioPort, 0x30F);
 }
 
 TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
@@ -187,19 +227,18 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
         const char* label;
         std::string text;
         const char* lastStation;
-        unsigned ioPort;
     } cases[] = {
-        {"empty file", "", "", 0},
-        {"only a header line", "[LAST STATION]", "", 0},
-        {"no headers at all", "hello\nworld  wide\nmore\n", "world", 0},
-        {"binary bytes", binary, nullptr, 0},
-        {"NUL inside a line", std::string(kWithNul, sizeof kWithNul - 1), "10", 0},
-        {"lone CRs are no line ends", "[LAST STATION]\r101.1\r[IO PORT]\r30f", "", 0},
-        {"header at the very end", "x\ny\n[PRESETS]", "y", 0},
+        {"empty file", "", ""},
+        {"only a header line", "[LAST STATION]", ""},
+        {"no headers at all", "hello\nworld  wide\nmore\n", "world"},
+        {"binary bytes", binary, nullptr},
+        {"NUL inside a line", std::string(kWithNul, sizeof kWithNul - 1), "10"},
+        {"lone CRs end lines", "[LAST STATION]\r101.1\r[IO PORT]\r30f", "101.1"},
+        {"header at the very end", "x\ny\n[PRESETS]", "y"},
         {"port without digits", "x\ny\n[PRESETS]\n\n\n\n\n\n\n\n\n\n\n[PRESET_INFORMATION]\n\n\n\n\n\n\n\n\n\n\n"
                                 "[POWER STATUS]\n[BUTTON BEEPS]\n[TRAY STATUS]\n[PRESET_CYCLE_DURATION]\n"
-                                "[PRESET_CYCLE_FLAG]\n[TITLEBAR_FLAG]\n[IO PORT]\n0xzz", "y", 0},
-        {"one huge line", std::string(100000, 'a'), "", 0},
+                                "[PRESET_CYCLE_FLAG]\n[TITLEBAR_FLAG]\n[IO PORT]\n0xzz", "y"},
+        {"one huge line", std::string(100000, 'a'), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -210,7 +249,7 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
         parseSettingsText(exact.get(), c.text.size(), s);
         if (c.lastStation != nullptr) {
             EXPECT_STREQ(s.lastStation(), c.lastStation);
-            EXPECT_EQ(s.ioPort, c.ioPort);
+            EXPECT_EQ(s.ioPort, 0x20F);   // no port read: the first card's
         }
         for (int i = 0; i <= kPresetCount; ++i) {
             EXPECT_LT(strnlen(s.presets.slot[i].frequency, kFrequencyTextSize), kFrequencyTextSize);
@@ -220,7 +259,7 @@ TEST(SettingsRead, MalformedFilesReadWithoutOverflow) {
     }
     // Lines inside the preset block are taken as presets, never as headers.
     const RadioSettings s = parse("x\ny\n[PRESETS]\n\n\n\n\n\n\n\n\n[IO PORT]\n30f");
-    EXPECT_EQ(s.ioPort, 0u);
+    EXPECT_EQ(s.ioPort, 0x20F);
     EXPECT_STREQ(s.presets.slot[8].frequency, "[IO");
     EXPECT_STREQ(s.presets.slot[9].frequency, "30f");
 }
@@ -259,7 +298,7 @@ TEST(SettingsWrite, ExampleFilesWriteBackByteForByte) {
                                     system),
                   0);
         EXPECT_EQ(readBytes(path), original);
-        EXPECT_FALSE(fs::exists(dir.path / "radio.ini.tmp"));
+        EXPECT_EQ(entries(dir.path), std::vector<std::string>{"radio.ini"});
         EXPECT_TRUE(system.messages.empty());
         EXPECT_TRUE(system.exitCodes.empty());
     }
@@ -270,6 +309,8 @@ TEST(SettingsWrite, UsesTheGivenStationAndPowerAndBoundsEveryField) {
     std::memset(settings.presets.slot[0].description, 'x', kDescriptionSize);  // no terminator
     std::memset(settings.presets.slot[1].frequency, '9', kFrequencyTextSize);
     std::memset(settings.presetCycleDuration, '5', kCycleDurationSize);
+    std::snprintf(settings.presets.slot[2].description, kDescriptionSize, "two\r\nlines\rand\nmore");
+    std::snprintf(settings.presets.slot[3].description, kDescriptionSize, "next");
     std::snprintf(settings.lastStation(), kFrequencyTextSize, "088.0");
     settings.powerStatus = 0;
     settings.ioPort = 0x30F;
@@ -281,6 +322,11 @@ TEST(SettingsWrite, UsesTheGivenStationAndPowerAndBoundsEveryField) {
     EXPECT_NE(written.find("\r\n" + std::string(9, '9') + "\r\n"), std::string::npos);
     EXPECT_NE(written.find("\r\n5555\r\n"), std::string::npos);
     EXPECT_EQ(written.substr(written.size() - 14), "[IO PORT]\r\n30f");
+    // A line break inside a description is written as blanks, so the
+    // descriptions after it stay in their places.
+    const RadioSettings back = parse(written);
+    EXPECT_STREQ(back.presets.slot[2].description, "two  lines and more");
+    EXPECT_STREQ(back.presets.slot[3].description, "next");
 
     // A short buffer is never overrun and the needed size is still reported.
     char small[16];
@@ -327,17 +373,23 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         bool failReplace;
         bool tempIsFullDevice;  // every write to the temporary file fails
         bool missingDirectory;
-    } cases[] = {{"replace fails", true, false, false},
-                 {"disk full", false, true, false},
-                 {"directory missing", false, false, true}};
+        bool readOnly;          // radio.ini may not be written: it stays as it is
+    } cases[] = {{"replace fails", true, false, false, false},
+                 {"disk full", false, true, false, false},
+                 {"directory missing", false, false, true, false},
+                 {"read-only radio.ini", false, false, false, true}};
     const std::string old = "[LAST STATION]\r\n099.0\r\nold file";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TempDir dir;
         const fs::path base = c.missingDirectory ? dir.path / "missing" : dir.path;
         const fs::path path = base / "radio.ini";
-        const fs::path temp = base / "radio.ini.tmp";
+        const fs::path temp = base / "radio.ini.4242-0.tmp";   // this process's first name
         if (!c.missingDirectory) writeBytes(path, old);
+        if (c.readOnly) {
+            fs::permissions(dir.path, fs::perms::all);
+            fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        }
         if (c.tempIsFullDevice) {
             if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
             fs::create_symlink("/dev/full", temp);
@@ -345,9 +397,13 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         FakeSystemServices system;
         system.failReplace = c.failReplace;
         RadioSettings settings{};
-        EXPECT_NE(writeSettingsFile(path.c_str(), "101.1", 1, settings, system), 0);
+        {
+            UnprivilegedUser user(c.readOnly);
+            EXPECT_NE(writeSettingsFile(path.c_str(), "101.1", 1, settings, system), 0);
+        }
         if (!c.missingDirectory) {
             EXPECT_EQ(readBytes(path), old);
+            EXPECT_EQ(entries(base), std::vector<std::string>{"radio.ini"});
         }
         EXPECT_FALSE(fs::exists(fs::symlink_status(temp)));
         ASSERT_EQ(system.messages.size(), 1u);
@@ -358,5 +414,41 @@ TEST(SettingsWrite, FailuresKeepTheOldFileAndReport) {
         EXPECT_EQ(system.printed.back(), '\n');
         EXPECT_EQ(system.printed.find('\n'), system.printed.size() - 1);
         EXPECT_EQ(system.replaceCalls, c.failReplace ? 1 : 0);
+    }
+}
+
+TEST(SettingsWrite, EachSaveUsesATemporaryFileOfItsOwn) {
+    // Another copy (process 4343) saves while this one is about to replace
+    // radio.ini: both saves succeed and the last one wins. Temporary files left
+    // behind, even ones that cannot be written, block no save.
+    struct Case {
+        const char* label;
+        const char* stale;   // a folder in the way
+        bool otherCopy;
+    } cases[] = {{"another copy saves meanwhile", nullptr, true},
+                 {"stale radio.ini.tmp folder", "radio.ini.tmp", false},
+                 {"stale folder under this process's first name", "radio.ini.4242-0.tmp", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempDir dir;
+        const fs::path path = dir.path / "radio.ini";
+        writeBytes(path, "old");
+        if (c.stale != nullptr) fs::create_directory(dir.path / c.stale);
+        RadioSettings mine{}, theirs{};
+        FakeSystemServices system, other;
+        other.pid = 4343;
+        if (c.otherCopy) {
+            system.beforeReplace = [&] {
+                EXPECT_EQ(writeSettingsFile(path.c_str(), "090.0", 0, theirs, other), 0);
+            };
+        }
+        EXPECT_EQ(writeSettingsFile(path.c_str(), "101.1", 1, mine, system), 0);
+        char text[2048];
+        EXPECT_EQ(readBytes(path), std::string(text, formatSettingsText(mine, "101.1", 1, text, sizeof text)));
+        EXPECT_TRUE(system.messages.empty());
+        EXPECT_TRUE(other.messages.empty());
+        std::vector<std::string> left{"radio.ini"};
+        if (c.stale != nullptr) left.push_back(c.stale);
+        EXPECT_EQ(entries(dir.path), left);
     }
 }

@@ -31,6 +31,7 @@ struct TimedFakePlatform : MainWindowPlatform {
     void printText(const char* text) override { log.push_back(std::string("print ") + text); }
     void endProcess(int code) override { log.push_back("end " + std::to_string(code)); }
     bool replaceFile(const char*, const char*) override { return true; }
+    unsigned long processId() override { return 4242; }
     void redrawDisplay() override { log.push_back("redraw"); }
     void setWindowTitle(const char* title) override { log.push_back(std::string("title ") + title); }
     void setButtonCaption(int id, const char* caption) override {

@@ -503,6 +503,24 @@ TEST(PlayingTimeEnded, APlayingTimeLongerThanOneWindowTimerCanWaitRunsInPieces) 
     EXPECT_EQ(f.program.settings.powerStatus, 0);
 }
 
+TEST(PlayingTimeEnded, ATickAfterTimer4WasStoppedIsIgnored) {
+    // Closing the dialog on an armed event stops timer 4 and the radio plays
+    // on; a tick already on its way must neither switch off nor start a hidden
+    // remaining piece.
+    for (uint32_t hours : {1193u, 1u}) {
+        ArmedFixture f(kEventEvery, {timeAt(kMonday, 8, 15)}, false, hours, 2);
+        EXPECT_EQ(f.pollMinute(timeAt(kMonday, 8, 15)), 1);
+        f.platform.dialog = [](DialogId) {};   // Cancel: the event stays armed
+        schedulerCommand(f.program);
+        f.platform.log.clear();
+        f.port.log.clear();
+        playingTimeEnded(f.program);
+        EXPECT_TRUE(f.platform.log.empty()) << hours;
+        EXPECT_TRUE(f.port.log.empty()) << hours;
+        EXPECT_EQ(f.program.settings.powerStatus, 1);
+    }
+}
+
 TEST(SchedulerPoll, DoesNothingWhileDisarmed) {
     ArmedFixture f(kEventEvery, {timeAt(kMonday, 8, 15)}, true);
     f.program.window.schedulerActive = 0;
@@ -532,6 +550,7 @@ TEST(PlayingTimeEnded, SwitchesOffAndDisarmsOnlyOneTimeEvents) {
         ArmedFixture f(c.kind, {timeAt(kMonday, 8, 15)}, false, 1, 0);
         f.program.settings.powerStatus = 1;
         f.program.window.noTrayMode = c.noTray;
+        f.program.event.playingTimeRunning = 1;   // timer 4 runs
         playingTimeEnded(f.program);
         EXPECT_EQ(f.platform.log, c.log) << c.kind;
         EXPECT_EQ(f.program.settings.powerStatus, 0);

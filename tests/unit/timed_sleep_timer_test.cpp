@@ -3,6 +3,7 @@
 #include "card/port_protocol.h"
 #include "tests/unit/timed_fake_platform.h"
 #include "timed/sleep_timer.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -173,6 +174,32 @@ TEST(SleepTimerCommand, ATimeLongerThanOneWindowTimerCanWaitRunsInPieces) {
     sleepTimerExpired(f.program);
     EXPECT_FALSE(f.port.log.empty());
     EXPECT_EQ(f.program.window.sleepTimerActive, 0);
+}
+
+TEST(SleepTimerExpired, ATickAfterTimer5WasStoppedIsIgnored) {
+    // A tick already on its way when timer 5 was stopped (by Power, or by the
+    // dialog) must neither switch off nor start a hidden remaining piece.
+    for (const char* hours : {"700", "1"}) {
+        for (bool byPower : {true, false}) {
+            SCOPED_TRACE(std::string(hours) + (byPower ? " power" : " dialog"));
+            TimedFixtureProgram f;
+            f.program.settings.powerStatus = 1;
+            const SleepTimerDialogFields on = fieldsOf(hours, "0", true), off = fieldsOf("", "", false);
+            runSleepCommand(f, &on);
+            if (byPower) {
+                onMainCommand(f.program, 1033);   // off, and on again
+                onMainCommand(f.program, 1033);
+            } else {
+                runSleepCommand(f, &off);
+            }
+            f.platform.log.clear();
+            f.port.log.clear();
+            sleepTimerExpired(f.program);
+            EXPECT_TRUE(f.platform.log.empty());
+            EXPECT_TRUE(f.port.log.empty());
+            EXPECT_EQ(f.program.settings.powerStatus, 1);
+        }
+    }
 }
 
 TEST(SleepTimerExpired, SwitchesOffClearsTheTimeAndUpdatesTheTray) {

@@ -1,6 +1,8 @@
 // The Jump dialog's acceptance, the Jump flow, memory mode and the preset scan.
+#include <algorithm>
 #include <string>
 #include "tests/unit/ui_test_rig.h"
+#include "timed/scheduler.h"
 #include "ui/display.h"
 #include "ui/jump.h"
 #include "ui/main_window.h"
@@ -77,6 +79,28 @@ TEST(Jump, ShownUntilAnotherCommandAndKeptByCancel) {
     runJumpFlow(rig.program);
     onMainCommand(rig.program, 1001);   // a preset press
     EXPECT_STREQ(displayedFrequencyText(rig.program), "090.0");
+
+    typeInJumpDialog(rig, "96.3");
+    runJumpFlow(rig.program);
+    std::strcpy(rig.program.event.station, "99.9");
+    rig.program.event.playForever = 1;
+    fireEvent(rig.program);             // a scheduled event: its station is shown
+    planDisplayPaint(rig.program, plan);
+    EXPECT_STREQ(displayedFrequencyText(rig.program), "099.9");
+    EXPECT_STREQ(rig.window().currentFrequency, "99.9");   // saved at exit as the event set it
+}
+
+TEST(Jump, LeavesAScanAndMemoryModeRunning) {
+    for (unsigned mode : {1054u, 1030u}) {   // Preset Scan, Memory
+        UiRig rig;
+        onMainCommand(rig.program, mode);
+        rig.take();
+        typeInJumpDialog(rig, "95");
+        runJumpFlow(rig.program);
+        EXPECT_EQ(rig.take(), (Log{"dialog 137", "redraw", "card tune 4228"})) << mode;   // no timer stopped
+        EXPECT_EQ(rig.window().scanActive, mode == 1054 ? 1 : 0);
+        EXPECT_EQ(rig.window().memoryMode, mode == 1030 ? 1 : 0);
+    }
 }
 
 TEST(Jump, WhileOffSwitchesTheRadioOn) {
@@ -158,6 +182,39 @@ TEST(Scan, PresetPressDuringScanAndBadPosition) {
     rig.window().scanPosition = 57;   // a corrupted position restarts at preset 1
     onScanTimer(rig.program);
     EXPECT_EQ(rig.window().currentPresetIndex, 0);
+}
+
+TEST(Scan, ARangeMessageIsNeverStackedAndTheScanMovesOnPastABadPreset) {
+    // While the range message is open, ten scan ticks or ten presses of the
+    // bad preset 2 arrive; each could open a message of its own.
+    const std::string kRangeMessage = "message Frequency out of Range!\n|Error";
+    for (unsigned press : {0u, 1001u}) {
+        UiRig rig;
+        for (int i = 1; i < kPresetCount; ++i) rig.preset(i, "120.0");
+        onMainCommand(rig.program, 1054);   // preset 1 plays
+        int depth = 0;
+        rig.platform.onMessage = [&] {
+            if (++depth > 5) return;   // stacking without end, cut short
+            for (int k = 0; k < 10; ++k) press ? (void)onMainCommand(rig.program, press) : onScanTimer(rig.program);
+        };
+        rig.take();
+        onScanTimer(rig.program);   // preset 2: out of the band
+        const Log log = rig.take();
+        EXPECT_EQ(std::count(log.begin(), log.end(), kRangeMessage), 1) << press;
+        // The ticks went on past the bad presets, round to preset 1.
+        if (press == 0) {
+            EXPECT_EQ(std::count(log.begin(), log.end(), "card tune 3948"), 1);
+        }
+    }
+
+    // Scan pressed again (to stop) while the first preset's message is open.
+    UiRig rig;
+    rig.preset(0, "120.0");
+    rig.platform.onMessage = [&] { onMainCommand(rig.program, 1054); };
+    onMainCommand(rig.program, 1054);
+    EXPECT_EQ(rig.log, (Log{"redraw", "focus 1000", kRangeMessage, "stop 1", "redraw",
+                            "caption 1054 Preset &Scan"}));
+    EXPECT_EQ(rig.window().scanActive, 0);
 }
 
 TEST(Scan, RefusedWhileOffOrInMemoryModeAndMemoryRefusedWhileScanning) {

@@ -81,7 +81,9 @@ TEST(MainWindowInit, StartStatesTable) {
         {1, 1, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "sound beep.wav", "card tune 4488",
                    "tray add on FM 101.5", "caption 2 &Hide", "hide"}, 1},
         {1, 1, 1, {"title Tunrix - Station 3", "tooltips", "show"}, 0},   // Windows NT 3.x: no tray
-        {1, 2, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "show"}, 0},   // only exactly 1 starts in the tray
+        // Any nonzero tray status reads as 1, so Options and Exit know the icon is shown.
+        {1, 2, 0, {"trayicons", "title Tunrix - Station 3", "tooltips", "sound beep.wav", "card tune 4488",
+                   "tray add on FM 101.5", "caption 2 &Hide", "hide"}, 1},
     };
     for (const Case& c : cases) {
         ScratchDirectory dir;
@@ -117,23 +119,29 @@ TEST(MainWindowInit, MissingSettingsFileEndsBeforeAnythingElse) {
     EXPECT_EQ(rig.log, (Log{"message Error opening radio.ini file!\n|Error", "end 0"}));
 }
 
+const char* const kRangeMessage = "message Frequency out of Range!\n|Error";
+
 TEST(MainWindowCommands, PresetPressSwitchesOnAndTunes) {
-    struct Case { int power, trayStatus, noTray; Log expected; };
+    struct Case { int power, trayStatus, noTray; const char* preset3; Log expected; };
     const Case cases[] = {
-        {0, 0, 0, {"redraw", "card tune 4108", "focus 1002"}},
-        {1, 1, 0, {"redraw", "card tune 4108", "focus 1002", "tray update on FM 092.0"}},
-        {0, 1, 1, {"redraw", "card tune 4108", "focus 1002"}},
+        {0, 0, 0, "092.0", {"redraw", "sound beep.wav", "card tune 4108", "focus 1002"}},
+        {1, 1, 0, "092.0", {"redraw", "sound beep.wav", "card tune 4108", "focus 1002", "tray update on FM 092.0"}},
+        {0, 1, 1, "092.0", {"redraw", "sound beep.wav", "card tune 4108", "focus 1002"}},
+        // Out of the band: the message instead of the tune, every other step still done.
+        {0, 1, 0, "120.0", {"redraw", "sound beep.wav", kRangeMessage, "focus 1002", "tray update on FM 120.0"}},
     };
     for (const Case& c : cases) {
         UiRig rig;
+        rig.settings().buttonBeeps = 1;
         rig.settings().powerStatus = c.power;
         rig.settings().trayStatus = c.trayStatus;
         rig.window().noTrayMode = c.noTray;
+        rig.preset(2, c.preset3);
         EXPECT_TRUE(onMainCommand(rig.program, 1002));
         EXPECT_EQ(rig.log, c.expected);
         EXPECT_EQ(rig.settings().powerStatus, 1);
         EXPECT_EQ(rig.window().currentPresetIndex, 2);
-        EXPECT_STREQ(rig.window().currentFrequency, "092.0");
+        EXPECT_STREQ(rig.window().currentFrequency, c.preset3);
     }
 }
 
@@ -165,11 +173,12 @@ TEST(MainWindowCommands, TuningStepsLeaveNoPresetEvenOnAPresetFrequency) {
     };
     for (const Case& c : cases) {
         UiRig rig;
+        rig.settings().buttonBeeps = 1;
         rig.preset(4, c.to);
         rig.window().currentPresetIndex = 4;
         std::strcpy(rig.window().currentFrequency, c.from);
         onMainCommand(rig.program, c.command);
-        EXPECT_EQ(rig.log, (Log{"redraw", "card tune " + std::to_string(c.word)})) << c.command;
+        EXPECT_EQ(rig.log, (Log{"redraw", "sound beep.wav", "card tune " + std::to_string(c.word)})) << c.command;
         EXPECT_EQ(rig.window().currentPresetIndex, 10);
         EXPECT_STREQ(rig.window().currentFrequency, c.to);
         EXPECT_STREQ(rig.settings().lastStation(), c.to);
@@ -179,11 +188,12 @@ TEST(MainWindowCommands, TuningStepsLeaveNoPresetEvenOnAPresetFrequency) {
 TEST(MainWindowCommands, PowerOffStopsScanMemoryAndSleepTimer) {
     for (int sleep : {1, 0, 2}) {
         UiRig rig;
+        rig.settings().buttonBeeps = 1;
         rig.window().scanActive = 1;
         rig.window().sleepTimerActive = sleep;
         std::strcpy(rig.window().currentFrequency, "094.0");
         onMainCommand(rig.program, 1033);
-        Log expected{"stop 1", "stop 2", "caption 1054 Preset &Scan", "redraw", "focus 1033",
+        Log expected{"stop 1", "stop 2", "caption 1054 Preset &Scan", "redraw", "sound beep.wav", "focus 1033",
                      "tray update off Radio is OFF", "card off"};
         if (sleep == 1) expected.insert(expected.begin(), "stop 5");
         EXPECT_EQ(rig.log, expected) << sleep;
@@ -194,9 +204,18 @@ TEST(MainWindowCommands, PowerOffStopsScanMemoryAndSleepTimer) {
 
         rig.take();
         onMainCommand(rig.program, 1033);   // on again: the last station, no scan
-        EXPECT_EQ(rig.log, (Log{"redraw", "card tune 4188", "tray update on FM 094.0", "focus 1033"}));
+        EXPECT_EQ(rig.log, (Log{"sound beep.wav", "redraw", "card tune 4188", "tray update on FM 094.0",
+                                "focus 1033"}));
         EXPECT_EQ(rig.window().scanActive, 0);
     }
+    // A last station out of the band: the message instead of the tune, and
+    // every other step of switching on.
+    UiRig rig;
+    rig.settings().powerStatus = 0;
+    std::strcpy(rig.settings().lastStation(), "120.0");
+    onMainCommand(rig.program, 1033);
+    EXPECT_EQ(rig.log, (Log{"redraw", kRangeMessage, "tray update on FM 101.5", "focus 1033"}));
+    EXPECT_EQ(rig.settings().powerStatus, 1);
 }
 
 TEST(MainWindowCommands, NotificationCodesAndForeignCommandsAreNotHandled) {

@@ -9,6 +9,8 @@ namespace {
 TEST(Tray, LeftClickTogglesPower) {
     UiRig rig;
     rig.settings().buttonBeeps = 1;
+    rig.preset(1, "092.0");   // presets 2 and 3 alike; preset 3 was pressed
+    rig.window().currentPresetIndex = 2;
     std::strcpy(rig.window().currentFrequency, "092.0");
     onTrayCallback(rig.program, 513);
     EXPECT_EQ(rig.take(), (Log{"redraw", "sound beep.wav", "card off", "tray update off Radio is OFF"}));
@@ -18,6 +20,9 @@ TEST(Tray, LeftClickTogglesPower) {
     onTrayCallback(rig.program, 513);
     EXPECT_EQ(rig.take(), (Log{"sound beep.wav", "redraw", "card tune 4108", "tray update on FM 092.0"}));
     EXPECT_EQ(rig.settings().powerStatus, 1);
+    // The station and the preset number stay as they were.
+    EXPECT_STREQ(rig.window().currentFrequency, "092.0");
+    EXPECT_EQ(rig.window().currentPresetIndex, 2);
 }
 
 TEST(Tray, ToggleLeavesScanRunning) {

@@ -1,6 +1,8 @@
-// A very small test framework for the end-to-end driver: test cases registered
-// by macro in named groups, checks that report the caller's file and line.
+// The driver's small test framework: test cases registered by macro in named
+// groups, checks that report the caller's file and line, the driver's
+// options, polling, and the steps that undo what a test set up.
 #pragma once
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -26,11 +28,24 @@ bool checkEqual(long long actual, long long expected, const char* expr, Where wh
 // Prints a note under the running test (for figures worth seeing in the log).
 void note(const std::string& text);
 
-// Value of a "--name=value" argument of the driver, or "" when absent.
-std::string option(const char* name);
-
 // Shows a text with its control characters made visible.
 std::string visible(const std::string& text);
+
+// Polls until done() is true or timeoutMs has passed; returns done().
+bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs = 20);
+
+// Keeps the command line; value of a "--name=value" argument, "" when absent.
+void setArguments(int argc, char** argv);
+std::string option(const char* name);
+
+// Steps that undo what a test set up (processes, folders); they run after
+// each test, last first, whether it passed or not.
+void addCleanup(std::function<void()> step);
+void runCleanups();
+
+// The driver's main: runs the tests of the group named on the command line
+// (all, or list), prints each result and the totals.
+int runTests(int argc, char** argv);
 
 }  // namespace e2e
 

@@ -1,7 +1,7 @@
-// The runner of the end-to-end driver: picks the test cases of the group named
-// on the command line, runs them one by one, prints each result and the totals.
-#include "e2e_test.h"
-#include "e2e_cleanup.h"
+// The test framework of the driver; see test.h.
+#include "test.h"
+
+#include <windows.h>
 
 #include <cstdio>
 #include <cstring>
@@ -38,8 +38,6 @@ int failuresInTest = 0;
 Registrar::Registrar(const char* group, const char* name, TestBody body) {
     registry().push_back(TestCase{group, name, body});
 }
-
-void addCleanup(std::function<void()> step) { cleanups().push_back(step); }
 
 bool check(bool ok, const std::string& what, Where where) {
     if (!ok) {
@@ -82,14 +80,17 @@ void note(const std::string& text) {
     std::fflush(stdout);
 }
 
-void setArguments(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) arguments().push_back(argv[i]);
+bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (static_cast<int>(GetTickCount() - start) >= timeoutMs) return done();
+        Sleep(stepMs);
+    }
 }
 
-void runCleanups() {
-    // Last-first, so a process is ended before its folder goes.
-    for (size_t i = cleanups().size(); i-- > 0;) cleanups()[i]();
-    cleanups().clear();
+void setArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) arguments().push_back(argv[i]);
 }
 
 std::string option(const char* name) {
@@ -100,11 +101,15 @@ std::string option(const char* name) {
     return "";
 }
 
-}  // namespace e2e
+void addCleanup(std::function<void()> step) { cleanups().push_back(step); }
 
-#ifndef E2E_NO_MAIN
-int main(int argc, char** argv) {
-    using namespace e2e;
+void runCleanups() {
+    // Last-first, so a process is ended before its folder goes.
+    for (size_t i = cleanups().size(); i-- > 0;) cleanups()[i]();
+    cleanups().clear();
+}
+
+int runTests(int argc, char** argv) {
     setArguments(argc, argv);
     std::string group;
     for (int i = 1; i < argc; ++i) {
@@ -139,4 +144,5 @@ int main(int argc, char** argv) {
     // A group that ran nothing without a filter has lost its tests: a failure too.
     return failed == 0 && (passed > 0 || !filter.empty()) ? 0 : 1;
 }
-#endif
+
+}  // namespace e2e
