@@ -17,14 +17,6 @@ RadioSettings onPort(const RadioSettings& settings, uint16_t controlPort) {
     return copy;
 }
 
-// Frequency messages go nowhere: the caller reports a refused station itself.
-struct Silent : SystemServices {
-    void showMessage(const char*, const char*) override {}
-    void printText(const char*) override {}
-    void endProcess(int) override {}
-    bool replaceFile(const char*, const char*) override { return false; }
-};
-
 }  // namespace
 
 uint16_t controlPortFor(unsigned port) {
@@ -38,9 +30,8 @@ uint16_t controlPortFor(unsigned port) {
 unsigned baseAddressOf(uint16_t controlPort) { return controlPort - 3u; }
 
 bool playStation(PortIo& io, uint16_t controlPort, RadioSettings& settings, const char* station) {
-    Silent silent;
-    const float mhz = parseFrequency(station, silent);
-    if (mhz == 0.0f) return false;
+    float mhz = 0.0f;
+    if (!frequencyInBand(station, &mhz)) return false;
     settings.powerStatus = 1;
     tuneCard(io, onPort(settings, controlPort), tuningWordFor(mhz));
     return true;

@@ -118,6 +118,7 @@ struct SettingsServices : SystemServices {
     }
     void endProcess(int) override {}
     bool replaceFile(const char* from, const char* to) override { return host.replaceFile(from, to); }
+    unsigned long processId() override { return host.processId(); }
 };
 
 bool isCardCommand(Command c) {
@@ -137,18 +138,7 @@ bool readCount(const char* text, int low, int high, int* value) {
     return true;
 }
 
-// Frequency messages go nowhere: tunrixctl words its own.
-struct QuietServices : SystemServices {
-    void showMessage(const char*, const char*) override {}
-    void printText(const char*) override {}
-    void endProcess(int) override {}
-    bool replaceFile(const char*, const char*) override { return false; }
-};
-
-bool isStation(const char* text) {
-    QuietServices quiet;
-    return parseFrequency(text, quiet) != 0.0f;
-}
+bool isStation(const char* text) { return frequencyInBand(text, nullptr); }
 
 // A typed frequency: a plain decimal number in the band, kept in its "%05.1f"
 // form so that it matches the presets as the window stores them.
