@@ -3,8 +3,9 @@
 
 CMAKE_BUILD = cmake --build $(1) -j $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: all deps build native asan i686 x86_64 test unit-test fuzz e2e-test dist-check demo bench dist clean
+.PHONY: all deps build native asan i686 x86_64 test unit-test ctl-test fuzz e2e-test dist-check demo bench dist clean install
 
 all: build
 
@@ -29,11 +30,15 @@ x86_64:
 	cmake -S . -B build/x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake >/dev/null
 	$(call CMAKE_BUILD,build/x86_64)
 
-test: build unit-test fuzz e2e-test dist-check
+test: build unit-test ctl-test fuzz e2e-test dist-check
 
 unit-test:
 	cd build/native && ctest --output-on-failure
 	cd build/asan && ctest --output-on-failure
+
+# tunrixctl as built: natively, under Wine, and as `make install` lays it out.
+ctl-test:
+	@sh scripts/test-tunrixctl.sh
 
 fuzz:
 	@sh scripts/run-fuzz.sh $(FUZZ_SECONDS)
@@ -46,12 +51,21 @@ demo: build
 
 bench: build
 	@sh bench/run.sh
+	@sh bench/tunrixctl.sh
 
 dist: build
 	@sh scripts/make-dist.sh
 
 dist-check:
 	@sh scripts/check-dist.sh
+
+# tunrixctl and its man page; needs only make, cmake and g++.
+install:
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTUNRIX_TESTS=OFF >/dev/null
+	$(call CMAKE_BUILD,build/release) --target tunrixctl
+	install -d $(DESTDIR)$(PREFIX)/bin $(DESTDIR)$(PREFIX)/share/man/man1
+	install -m 755 -s build/release/tunrixctl/tunrixctl $(DESTDIR)$(PREFIX)/bin/tunrixctl
+	install -m 644 docs/tunrixctl.1 $(DESTDIR)$(PREFIX)/share/man/man1/tunrixctl.1
 
 clean:
 	rm -rf build dist

@@ -27,6 +27,19 @@ constexpr uint8_t kVolumeDownPressed = 0x48;
 
 constexpr uint32_t kSettleMs = 200;
 
+void sendBits(PortIo& io, const RadioSettings& settings, int value, int bitCount) {
+    const uint16_t port = settings.ioPort;
+    for (int i = 0; i < bitCount; ++i) {
+        const bool one = ((static_cast<unsigned>(value) >> i) & 1u) != 0;
+        const uint16_t low = one ? kOneClockLow : kZeroClockLow;
+        const uint16_t high = one ? kOneClockHigh : kZeroClockHigh;
+        io.writeWord(port, low);
+        io.writeWord(port, low);
+        io.writeWord(port, high);
+        io.writeWord(port, high);
+    }
+}
+
 void sendFrame(PortIo& io, const RadioSettings& settings, uint16_t word) {
     sendBits(io, settings, word, 16);
     sendBits(io, settings, kFrameTail, 8);
@@ -48,19 +61,6 @@ uint16_t tuningWordFor(float frequencyMHz) {
     if (!(steps >= 0.0)) return 0;
     if (steps > 65535.0) return 65535;
     return static_cast<uint16_t>(steps);
-}
-
-void sendBits(PortIo& io, const RadioSettings& settings, int value, int bitCount) {
-    const uint16_t port = settings.ioPort;
-    for (int i = 0; i < bitCount; ++i) {
-        const bool one = ((static_cast<unsigned>(value) >> i) & 1u) != 0;
-        const uint16_t low = one ? kOneClockLow : kZeroClockLow;
-        const uint16_t high = one ? kOneClockHigh : kZeroClockHigh;
-        io.writeWord(port, low);
-        io.writeWord(port, low);
-        io.writeWord(port, high);
-        io.writeWord(port, high);
-    }
 }
 
 void tuneCard(PortIo& io, const RadioSettings& settings, uint16_t tuningWord) {

@@ -8,7 +8,6 @@
 
 uint16_t tuningWordFor(float frequencyMHz);
 
-void sendBits(PortIo& io, const RadioSettings& settings, int value, int bitCount);
 void tuneCard(PortIo& io, const RadioSettings& settings, uint16_t tuningWord);
 void powerOffCard(PortIo& io, const RadioSettings& settings);
 void volumeUp(PortIo& io, const RadioSettings& settings);

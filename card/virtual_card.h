@@ -28,8 +28,7 @@ struct VirtualCard : PortIo {
     int errorCount() const { return errors_; }
     const char* lastLogLine() const { return lastLine_; }
 
-    // What port 0x61 reads; writes to it change it as well.
-    void setSpeakerControl(uint8_t value) { speakerControl_ = value; }
+    // What port 0x61 reads; writes to it change it.
     uint8_t speakerControl() const { return speakerControl_; }
 
 private:

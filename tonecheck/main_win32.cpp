@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-#include "tonecheck/tone_test.h"
+#include "card/giveio.h"
+#include "tonecheck/tones.h"
 #ifdef TUNRIX_VIRTUAL_CARD
 #include "card/virtual_card.h"
 #else
@@ -23,11 +24,7 @@ void printOut(const char* text) {
 }  // namespace
 
 int main() {
-    HANDLE driver = CreateFileA("\\\\.\\giveio", GENERIC_READ, 0, NULL, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, NULL);
-    const bool opened = driver != INVALID_HANDLE_VALUE;
-    // Port access stays with the process once the driver has been opened.
-    if (opened) CloseHandle(driver);
+    const bool opened = openGiveio();
 #ifdef TUNRIX_VIRTUAL_CARD
     VirtualCard io(sleepFor);
 #else

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <windows.h>
 #include <commctrl.h>
+#include "card/giveio.h"
 #include "resources/resource.h"
 #include "ui/dialogs_win32.h"
 #include "ui/skin_win32.h"
@@ -62,17 +63,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::exit(0);
     }
 
-    // Opening the driver's device is what grants this process port access;
-    // the handle itself is never used.
-    HANDLE driver = CreateFileA("\\\\.\\giveio", GENERIC_READ, 0, NULL, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, NULL);
-    if (driver == INVALID_HANDLE_VALUE) {
+    if (!openGiveio()) {
         DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_DRIVER_ERROR), NULL,
                         driverErrorDialogProc, 0);
         return 0;
     }
     gProgram.window.noTrayMode = version.dwMajorVersion == 3 ? 1 : 0;
-    CloseHandle(driver);
 
     loadDisplayImages();
     HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL,

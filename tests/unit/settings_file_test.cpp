@@ -13,21 +13,12 @@
 #include <vector>
 
 #include "fake_system_services.h"
+#include "temp_dir.h"
 #include "settings/settings_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
 
 const std::string kFixturePath = std::string(TUNRIX_TEST_DATA_DIR) + "/radio.ini";
 
@@ -100,15 +91,6 @@ std::string utf16(const std::string& latin1, bool bigEndian) {
     }
     return out;
 }
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        char name[] = "/tmp/tunrix-settings-XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 }  // namespace
 

@@ -14,7 +14,7 @@
 #include "card/virtual_card.h"
 #include "fake_system_services.h"
 #include "recording_port_io.h"
-#include "tonecheck/tone_test.h"
+#include "tonecheck/tones.h"
 
 namespace {
 

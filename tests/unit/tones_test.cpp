@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "recording_port_io.h"
-#include "tonecheck/tone_test.h"
+#include "tonecheck/tones.h"
 
 namespace {
 std::string g_printed;

@@ -8,9 +8,6 @@
 // Low 16 bits (signed): semitones above 400 Hz; high 16 bits (signed): duration in ms.
 extern const uint32_t toneTable[5];
 
-// Loads the timer with the divisor for f Hz (f must be positive).
-void setToneFrequency(PortIo& io, int frequencyHz);
-
 // One note: speaker on, divisor loaded, wait, speaker off.
 void playTone(PortIo& io, uint32_t entry);
 

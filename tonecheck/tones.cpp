@@ -1,6 +1,6 @@
 // The five-note speaker test: each note switches the speaker on, loads timer
 // channel 2 with the note's divisor, waits, and switches the speaker off.
-#include "tonecheck/tone_test.h"
+#include "tonecheck/tones.h"
 
 #include <cmath>
 
@@ -13,10 +13,7 @@ constexpr uint8_t kTimerCommand = 0xB6;  // channel 2, low then high byte, mode 
 constexpr uint8_t kSpeakerGate = 0x03;   // bit 0 gates channel 2, bit 1 feeds the speaker
 constexpr int32_t kTimerClockHz = 1193180;
 
-}  // namespace
-
-const uint32_t toneTable[5] = {0x01F4000E, 0x01F4000C, 0x01F40010, 0x01F40000, 0x03E80007};
-
+// Loads the timer with the divisor for f Hz.
 void setToneFrequency(PortIo& io, int frequencyHz) {
     if (frequencyHz <= 0) return;  // no divisor exists; the table never asks for one
     const int32_t divisor = kTimerClockHz / frequencyHz;
@@ -24,6 +21,10 @@ void setToneFrequency(PortIo& io, int frequencyHz) {
     io.writeByte(kTimerCounterPort, static_cast<uint8_t>(divisor & 0xFF));
     io.writeByte(kTimerCounterPort, static_cast<uint8_t>((divisor >> 8) & 0xFF));
 }
+
+}  // namespace
+
+const uint32_t toneTable[5] = {0x01F4000E, 0x01F4000C, 0x01F40010, 0x01F40000, 0x03E80007};
 
 void playTone(PortIo& io, uint32_t entry) {
     // The speaker is switched on before the new divisor is loaded.
