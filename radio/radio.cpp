@@ -7,18 +7,6 @@
 #include "card/frequency.h"
 #include "card/port_protocol.h"
 
-namespace {
-
-// A RadioSettings whose port is `controlPort`: the protocol reads the port
-// from the settings it is handed.
-RadioSettings onPort(const RadioSettings& settings, uint16_t controlPort) {
-    RadioSettings copy = settings;
-    copy.ioPort = controlPort;
-    return copy;
-}
-
-}  // namespace
-
 uint16_t controlPortFor(unsigned port) {
     switch (port) {
     case 0x20C: case 0x20F: return 0x20F;
@@ -33,20 +21,19 @@ bool playStation(PortIo& io, uint16_t controlPort, RadioSettings& settings, cons
     float mhz = 0.0f;
     if (!frequencyInBand(station, &mhz)) return false;
     settings.powerStatus = 1;
-    tuneCard(io, onPort(settings, controlPort), tuningWordFor(mhz));
+    tuneCard(io, controlPort, tuningWordFor(mhz));
     return true;
 }
 
 void switchOff(PortIo& io, uint16_t controlPort, RadioSettings& settings) {
     settings.powerStatus = 0;
-    powerOffCard(io, onPort(settings, controlPort));
+    powerOffCard(io, controlPort);
 }
 
 bool stepVolume(PortIo& io, uint16_t controlPort, const RadioSettings& settings, VolumeStep step) {
     if (settings.powerStatus == 0) return false;
-    const RadioSettings port = onPort(settings, controlPort);
-    if (step == VolumeStep::up) volumeUp(io, port);
-    else volumeDown(io, port);
+    if (step == VolumeStep::up) volumeUp(io, controlPort);
+    else volumeDown(io, controlPort);
     return true;
 }
 

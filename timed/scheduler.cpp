@@ -271,7 +271,7 @@ void fireEvent(Program& program) {
     redrawDisplay(program);
     playButtonBeep(program);
     program.settings.powerStatus = 1;
-    tuneToFrequency(*program.port, program.settings, program.window.currentFrequency, *program.platform);
+    tuneToFrequency(*program.port, program.settings.ioPort, program.window.currentFrequency, *program.platform);
     if (isOnce(event.kind)) program.platform->stopTimer(kSchedulerPollTimer);
     if (event.playForever == 0) {
         // The dialog refuses a zero or too long playing time; should one get
@@ -297,7 +297,7 @@ void playingTimeEnded(Program& program) {
     if (!timedPeriodOver(*program.platform, kPlayingTimeTimer, program.event.playingRemainingMs)) return;
     program.event.playingTimeRunning = 0;
     program.platform->stopTimer(kPlayingTimeTimer);
-    powerOffCard(*program.port, program.settings);
+    powerOffCard(*program.port, program.settings.ioPort);
     program.settings.powerStatus = 0;
     redrawDisplay(program);
     playButtonBeep(program);

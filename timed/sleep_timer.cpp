@@ -74,7 +74,7 @@ void sleepTimerExpired(Program& program) {
     if (!timedPeriodOver(*program.platform, kSleepTimer, program.sleep.remainingMs)) return;
     program.platform->stopTimer(kSleepTimer);
     // Sent even when the radio is already off: the card gets a definite state.
-    powerOffCard(*program.port, program.settings);
+    powerOffCard(*program.port, program.settings.ioPort);
     program.sleep.sleepHours = 0;
     program.window.sleepTimerActive = 0;
     program.sleep.sleepMinutes = 0;

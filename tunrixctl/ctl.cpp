@@ -387,10 +387,10 @@ int changeStation(const Request& r, RadioSettings& s, Reporter& report) {
         char current[kFrequencyTextSize];
         std::memcpy(current, last, kFrequencyTextSize);
         current[kFrequencyTextSize - 1] = '\0';
-        if (r.command == Command::up) coarseUp(current, s);
-        else if (r.command == Command::down) coarseDown(current, s);
-        else if (r.command == Command::fineUp) fineUp(current, s);
-        else fineDown(current, s);
+        if (r.command == Command::up) coarseUp(current, last);
+        else if (r.command == Command::down) coarseDown(current, last);
+        else if (r.command == Command::fineUp) fineUp(current, last);
+        else fineDown(current, last);
         break;
     }
     case Command::volume:

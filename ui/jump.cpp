@@ -48,6 +48,6 @@ void applyJump(Program& program) {
     const bool switchedOn = s.powerStatus == 0;
     if (switchedOn) s.powerStatus = 1;
     redrawDisplay(program);
-    tuneToFrequency(*program.port, s, w.currentFrequency, *program.platform);
+    tuneToFrequency(*program.port, s.ioPort, w.currentFrequency, *program.platform);
     if (switchedOn && s.trayStatus != 0 && w.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
 }

@@ -27,7 +27,7 @@ void copyFrequency(char* to, const char* from) {
 }
 
 void tune(Program& program, const char* text) {
-    tuneToFrequency(*program.port, program.settings, text, *program.platform);
+    tuneToFrequency(*program.port, program.settings.ioPort, text, *program.platform);
 }
 
 // Any command that changes the station or the preset ends the showing of a
@@ -56,16 +56,16 @@ void stepVolume(Program& program, int controlId) {
     if (program.settings.powerStatus == 0) return;
     playButtonBeep(program);
     if (controlId == IDC_VOLUME_DOWN) {
-        volumeDown(*program.port, program.settings);
+        volumeDown(*program.port, program.settings.ioPort);
     } else {
-        volumeUp(*program.port, program.settings);
+        volumeUp(*program.port, program.settings.ioPort);
     }
     program.platform->focusControl(controlId);
 }
 
-void stepTuning(Program& program, void (*step)(char*, RadioSettings&)) {
+void stepTuning(Program& program, void (*step)(char*, char*)) {
     if (program.settings.powerStatus == 0) return;
-    step(program.window.currentFrequency, program.settings);
+    step(program.window.currentFrequency, program.settings.lastStation());
     program.window.currentPresetIndex = kNoPreset;
     endJumpDisplay(program);
     redrawDisplay(program);
@@ -94,7 +94,7 @@ void pressPower(Program& program) {
         playButtonBeep(program);
         platform.focusControl(IDC_POWER);
         updateTrayIcon(program, kTrayUpdate);
-        powerOffCard(*program.port, s);
+        powerOffCard(*program.port, s.ioPort);
     } else {
         s.powerStatus = 1;
         playButtonBeep(program);

@@ -17,7 +17,7 @@ void makePresetCurrent(Program& program, int i) {
 }
 
 void tunePreset(Program& program, int i) {
-    tuneToFrequency(*program.port, program.settings, program.settings.presets.slot[i].frequency,
+    tuneToFrequency(*program.port, program.settings.ioPort, program.settings.presets.slot[i].frequency,
                     *program.platform);
 }
 

@@ -16,12 +16,12 @@ void trayPowerToggle(Program& program) {
         redrawDisplay(program);
         std::snprintf(s.lastStation(), kFrequencyTextSize, "%.9s", w.currentFrequency);
         playButtonBeep(program);
-        powerOffCard(*program.port, s);
+        powerOffCard(*program.port, s.ioPort);
         s.powerStatus = 0;
     } else {
         playButtonBeep(program);
         redrawDisplay(program);
-        tuneToFrequency(*program.port, s, s.lastStation(), *program.platform);
+        tuneToFrequency(*program.port, s.ioPort, s.lastStation(), *program.platform);
         s.powerStatus = 1;
     }
     if (w.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);

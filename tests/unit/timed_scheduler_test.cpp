@@ -413,7 +413,7 @@ TEST(FireEvent, TodayTunesStartsThePlayingTimeAndDisarms) {
 
     TimedFakePort expected;
     TimedFakePlatform quiet;
-    tuneToFrequency(expected, f.program.settings, "101.5", quiet);
+    tuneToFrequency(expected, f.program.settings.ioPort, "101.5", quiet);
     EXPECT_FALSE(expected.log.empty());
     EXPECT_EQ(f.port.log, expected.log);
 }
@@ -556,7 +556,7 @@ TEST(PlayingTimeEnded, SwitchesOffAndDisarmsOnlyOneTimeEvents) {
         EXPECT_EQ(f.program.settings.powerStatus, 0);
         EXPECT_EQ(f.program.window.schedulerActive, c.activeAfter) << c.kind;
         TimedFakePort expected;
-        powerOffCard(expected, f.program.settings);
+        powerOffCard(expected, f.program.settings.ioPort);
         EXPECT_EQ(f.port.log, expected.log);
     }
 }

@@ -216,7 +216,7 @@ TEST(SleepTimerExpired, SwitchesOffClearsTheTimeAndUpdatesTheTray) {
 
             // The switch-off goes to the card even when the radio is already off.
             TimedFakePort expected;
-            powerOffCard(expected, f.program.settings);
+            powerOffCard(expected, f.program.settings.ioPort);
             EXPECT_FALSE(expected.log.empty());
             EXPECT_EQ(f.port.log, expected.log);
 
