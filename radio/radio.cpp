@@ -40,8 +40,7 @@ bool stepVolume(PortIo& io, uint16_t controlPort, const RadioSettings& settings,
 bool storePreset(RadioSettings& settings, int index, const char* station, const char* description) {
     if (index < 0 || index >= kPresetCount) return false;
     PresetSlot& slot = settings.presets.slot[index];
-    std::strncpy(slot.frequency, station, kFrequencyTextSize - 1);
-    slot.frequency[kFrequencyTextSize - 1] = '\0';
+    copyFrequencyText(slot.frequency, station);
     if (description != nullptr) {
         std::size_t n = 0;
         for (; n + 1 < kDescriptionSize && description[n] != '\0'; ++n) {
@@ -53,9 +52,12 @@ bool storePreset(RadioSettings& settings, int index, const char* station, const 
     return true;
 }
 
-int presetIndexOf(const RadioSettings& settings, const char* station) {
+int matchPresetIndex(const RadioSettings& settings, const char* text) {
+    // A text of 10 or more characters can equal no field; checking the length
+    // first keeps the comparison inside both buffers.
+    if (std::strlen(text) >= kFrequencyTextSize) return kNoPreset;
     for (int i = 0; i < kPresetCount; ++i) {
-        if (std::strncmp(settings.presets.slot[i].frequency, station, kFrequencyTextSize) == 0) return i;
+        if (std::strncmp(settings.presets.slot[i].frequency, text, kFrequencyTextSize) == 0) return i;
     }
     return kNoPreset;
 }
