@@ -35,6 +35,7 @@ test: build unit-test ctl-test fuzz e2e-test dist-check
 unit-test:
 	cd build/native && ctest --output-on-failure
 	cd build/asan && ctest --output-on-failure
+	sh scripts/check-layers.sh build/native/CMakeFiles/tunrix_core.dir
 
 # tunrixctl as built: natively, under Wine, and as `make install` lays it out.
 ctl-test:

@@ -19,15 +19,15 @@ constexpr const char* kWrapToHigh = "108.0";
 // current frequency. A result too long for a FrequencyText (only from texts
 // far outside the band) takes the wrap text of the step, so the result is
 // always a station in the band.
-void storeStep(char* currentFrequency, RadioSettings& settings, double value, bool keep,
+void storeStep(char* currentFrequency, char* lastStation, double value, bool keep,
                const char* wrapText) {
     char text[kFrequencyTextSize];
     const int n = keep ? std::snprintf(text, sizeof text, "%05.1f", value) : -1;
     if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) {
         std::snprintf(text, sizeof text, "%s", wrapText);
     }
-    std::memcpy(settings.lastStation(), text, sizeof text);
-    std::memmove(currentFrequency, settings.lastStation(), kFrequencyTextSize);
+    std::memcpy(lastStation, text, sizeof text);
+    std::memmove(currentFrequency, lastStation, kFrequencyTextSize);
 }
 
 constexpr std::size_t kLongestNumeral = 63;
@@ -49,6 +49,15 @@ double stepBase(const char* text) {
 }
 
 }  // namespace
+
+void copyFrequencyText(char* to, const char* from) {
+    std::size_t n = 0;
+    while (n + 1 < kFrequencyTextSize && from[n] != '\0') {
+        to[n] = from[n];
+        ++n;
+    }
+    to[n] = '\0';
+}
 
 bool readFrequencyValue(const char* text, double* value) {
     if (text == nullptr) return false;
@@ -126,22 +135,22 @@ void normalizeFrequencyText(char* text, std::size_t capacity) {
     std::memcpy(text, canonical, static_cast<std::size_t>(n) + 1);
 }
 
-void coarseUp(char* currentFrequency, RadioSettings& settings) {
+void coarseUp(char* currentFrequency, char* lastStation) {
     const double y = stepBase(currentFrequency) + 1.0;
-    storeStep(currentFrequency, settings, y, y < 108.0, kWrapToLow);
+    storeStep(currentFrequency, lastStation, y, y < 108.0, kWrapToLow);
 }
 
-void coarseDown(char* currentFrequency, RadioSettings& settings) {
+void coarseDown(char* currentFrequency, char* lastStation) {
     const double y = stepBase(currentFrequency) - 1.0;
-    storeStep(currentFrequency, settings, y, y > 88.0, kWrapToHigh);
+    storeStep(currentFrequency, lastStation, y, y > 88.0, kWrapToHigh);
 }
 
-void fineUp(char* currentFrequency, RadioSettings& settings) {
+void fineUp(char* currentFrequency, char* lastStation) {
     const double y = stepBase(currentFrequency) + 0.1;
-    storeStep(currentFrequency, settings, y, y < 108.0, kWrapToLow);
+    storeStep(currentFrequency, lastStation, y, y < 108.0, kWrapToLow);
 }
 
-void fineDown(char* currentFrequency, RadioSettings& settings) {
+void fineDown(char* currentFrequency, char* lastStation) {
     const double y = stepBase(currentFrequency) - 0.1;
-    storeStep(currentFrequency, settings, y, y > 87.5, kWrapToHigh);
+    storeStep(currentFrequency, lastStation, y, y > 87.5, kWrapToHigh);
 }

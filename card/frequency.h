@@ -3,7 +3,13 @@
 #pragma once
 #include <cstddef>
 #include "common/system_services.h"
-#include "settings/radio_settings.h"
+
+// FrequencyText: a frequency in MHz as text of at most 9 characters and NUL.
+constexpr std::size_t kFrequencyTextSize = 10;
+
+// The one bounded copy of a FrequencyText: at most 9 characters, always
+// terminated, even when `from` is a field that lacks its terminator.
+void copyFrequencyText(char* to, const char* from);
 
 // The one reader of every frequency text (presets, last station, steps, Jump):
 // the decimal number at the start of the text, as the stored files hold it.
@@ -28,9 +34,9 @@ float parseFrequency(const char* text, SystemServices& system);
 // leaves it as it is. Never writes more than `capacity` bytes.
 void normalizeFrequencyText(char* text, std::size_t capacity = kFrequencyTextSize);
 
-// Each step writes the new text into settings.lastStation() and then copies it
-// into currentFrequency (a kFrequencyTextSize buffer).
-void coarseUp(char* currentFrequency, RadioSettings& settings);
-void coarseDown(char* currentFrequency, RadioSettings& settings);
-void fineUp(char* currentFrequency, RadioSettings& settings);
-void fineDown(char* currentFrequency, RadioSettings& settings);
+// Each step writes the new text into lastStation and then copies it into
+// currentFrequency (both kFrequencyTextSize buffers).
+void coarseUp(char* currentFrequency, char* lastStation);
+void coarseDown(char* currentFrequency, char* lastStation);
+void fineUp(char* currentFrequency, char* lastStation);
+void fineDown(char* currentFrequency, char* lastStation);

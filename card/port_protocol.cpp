@@ -27,8 +27,7 @@ constexpr uint8_t kVolumeDownPressed = 0x48;
 
 constexpr uint32_t kSettleMs = 200;
 
-void sendBits(PortIo& io, const RadioSettings& settings, int value, int bitCount) {
-    const uint16_t port = settings.ioPort;
+void sendBits(PortIo& io, uint16_t port, int value, int bitCount) {
     for (int i = 0; i < bitCount; ++i) {
         const bool one = ((static_cast<unsigned>(value) >> i) & 1u) != 0;
         const uint16_t low = one ? kOneClockLow : kZeroClockLow;
@@ -40,13 +39,12 @@ void sendBits(PortIo& io, const RadioSettings& settings, int value, int bitCount
     }
 }
 
-void sendFrame(PortIo& io, const RadioSettings& settings, uint16_t word) {
-    sendBits(io, settings, word, 16);
-    sendBits(io, settings, kFrameTail, 8);
+void sendFrame(PortIo& io, uint16_t port, uint16_t word) {
+    sendBits(io, port, word, 16);
+    sendBits(io, port, kFrameTail, 8);
 }
 
-void volumeStep(PortIo& io, const RadioSettings& settings, uint8_t pressed) {
-    const uint16_t port = settings.ioPort;
+void volumeStep(PortIo& io, uint16_t port, uint8_t pressed) {
     io.writeByte(port, pressed);
     io.sleepMs(kSettleMs);
     io.writeByte(port, kPlaying);
@@ -63,30 +61,28 @@ uint16_t tuningWordFor(float frequencyMHz) {
     return static_cast<uint16_t>(steps);
 }
 
-void tuneCard(PortIo& io, const RadioSettings& settings, uint16_t tuningWord) {
-    const uint16_t port = settings.ioPort;
-    sendFrame(io, settings, tuningWord);
+void tuneCard(PortIo& io, uint16_t port, uint16_t tuningWord) {
+    sendFrame(io, port, tuningWord);
     io.writeByte(port, kAllLow);
     io.sleepMs(kSettleMs);
     io.writeByte(port, kPlaying);
 }
 
-void powerOffCard(PortIo& io, const RadioSettings& settings) {
-    const uint16_t port = settings.ioPort;
-    sendFrame(io, settings, kPowerOffWord);
+void powerOffCard(PortIo& io, uint16_t port) {
+    sendFrame(io, port, kPowerOffWord);
     io.writeByte(port, kAllLow);
     io.writeByte(port, kOff);
 }
 
-void volumeUp(PortIo& io, const RadioSettings& settings) { volumeStep(io, settings, kVolumeUpPressed); }
+void volumeUp(PortIo& io, uint16_t port) { volumeStep(io, port, kVolumeUpPressed); }
 
-void volumeDown(PortIo& io, const RadioSettings& settings) {
-    volumeStep(io, settings, kVolumeDownPressed);
+void volumeDown(PortIo& io, uint16_t port) {
+    volumeStep(io, port, kVolumeDownPressed);
 }
 
-void tuneToFrequency(PortIo& io, const RadioSettings& settings, const char* text,
+void tuneToFrequency(PortIo& io, uint16_t port, const char* text,
                      SystemServices& system) {
     const float frequency = parseFrequency(text, system);
     if (frequency == 0.0f) return;
-    tuneCard(io, settings, tuningWordFor(frequency));
+    tuneCard(io, port, tuningWordFor(frequency));
 }

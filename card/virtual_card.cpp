@@ -30,6 +30,7 @@ VirtualCard::VirtualCard(SleepFunction sleep, const char* logPath)
 
 void VirtualCard::log(const char* line) {
     std::snprintf(lastLine_, sizeof lastLine_, "%s", line);
+    if (sink_ != nullptr) sink_(sinkContext_, line);
     if (logPath_ == nullptr) return;
     std::FILE* file = std::fopen(logPath_, "ab");
     if (file == nullptr) return;

@@ -16,6 +16,14 @@ struct VirtualCard : PortIo {
     // (kept by pointer, not copied); null logs to memory only.
     explicit VirtualCard(SleepFunction sleep, const char* logPath = "card.log");
 
+    // Also hands each line to `sink` (with `context`) as it is logged; the
+    // unit tests watch the card through this.
+    typedef void (*LineSink)(void* context, const char* line);
+    void setLineSink(LineSink sink, void* context) {
+        sink_ = sink;
+        sinkContext_ = context;
+    }
+
     void writeWord(uint16_t port, uint16_t value) override;
     void writeByte(uint16_t port, uint8_t value) override;
     void sleepMs(uint32_t milliseconds) override;
@@ -44,6 +52,8 @@ private:
 
     SleepFunction sleep_;
     const char* logPath_;
+    LineSink sink_ = nullptr;
+    void* sinkContext_ = nullptr;
     char lastLine_[160];
     int errors_ = 0;
 

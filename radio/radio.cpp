@@ -7,18 +7,6 @@
 #include "card/frequency.h"
 #include "card/port_protocol.h"
 
-namespace {
-
-// A RadioSettings whose port is `controlPort`: the protocol reads the port
-// from the settings it is handed.
-RadioSettings onPort(const RadioSettings& settings, uint16_t controlPort) {
-    RadioSettings copy = settings;
-    copy.ioPort = controlPort;
-    return copy;
-}
-
-}  // namespace
-
 uint16_t controlPortFor(unsigned port) {
     switch (port) {
     case 0x20C: case 0x20F: return 0x20F;
@@ -33,28 +21,26 @@ bool playStation(PortIo& io, uint16_t controlPort, RadioSettings& settings, cons
     float mhz = 0.0f;
     if (!frequencyInBand(station, &mhz)) return false;
     settings.powerStatus = 1;
-    tuneCard(io, onPort(settings, controlPort), tuningWordFor(mhz));
+    tuneCard(io, controlPort, tuningWordFor(mhz));
     return true;
 }
 
 void switchOff(PortIo& io, uint16_t controlPort, RadioSettings& settings) {
     settings.powerStatus = 0;
-    powerOffCard(io, onPort(settings, controlPort));
+    powerOffCard(io, controlPort);
 }
 
 bool stepVolume(PortIo& io, uint16_t controlPort, const RadioSettings& settings, VolumeStep step) {
     if (settings.powerStatus == 0) return false;
-    const RadioSettings port = onPort(settings, controlPort);
-    if (step == VolumeStep::up) volumeUp(io, port);
-    else volumeDown(io, port);
+    if (step == VolumeStep::up) volumeUp(io, controlPort);
+    else volumeDown(io, controlPort);
     return true;
 }
 
 bool storePreset(RadioSettings& settings, int index, const char* station, const char* description) {
     if (index < 0 || index >= kPresetCount) return false;
     PresetSlot& slot = settings.presets.slot[index];
-    std::strncpy(slot.frequency, station, kFrequencyTextSize - 1);
-    slot.frequency[kFrequencyTextSize - 1] = '\0';
+    copyFrequencyText(slot.frequency, station);
     if (description != nullptr) {
         std::size_t n = 0;
         for (; n + 1 < kDescriptionSize && description[n] != '\0'; ++n) {
@@ -66,9 +52,12 @@ bool storePreset(RadioSettings& settings, int index, const char* station, const 
     return true;
 }
 
-int presetIndexOf(const RadioSettings& settings, const char* station) {
+int matchPresetIndex(const RadioSettings& settings, const char* text) {
+    // A text of 10 or more characters can equal no field; checking the length
+    // first keeps the comparison inside both buffers.
+    if (std::strlen(text) >= kFrequencyTextSize) return kNoPreset;
     for (int i = 0; i < kPresetCount; ++i) {
-        if (std::strncmp(settings.presets.slot[i].frequency, station, kFrequencyTextSize) == 0) return i;
+        if (std::strncmp(settings.presets.slot[i].frequency, text, kFrequencyTextSize) == 0) return i;
     }
     return kNoPreset;
 }

@@ -33,5 +33,6 @@ bool stepVolume(PortIo& io, uint16_t controlPort, const RadioSettings& settings,
 // as spaces) in preset 0-9. Returns false for any other index.
 bool storePreset(RadioSettings& settings, int index, const char* station, const char* description);
 
-// The preset 0-9 whose text is `station` byte for byte, kNoPreset for none.
-int presetIndexOf(const RadioSettings& settings, const char* station);
+// Index 0-9 of the first preset whose frequency text equals `text` byte for
+// byte; kNoPreset (10) when none does.
+int matchPresetIndex(const RadioSettings& settings, const char* text);

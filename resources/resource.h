@@ -6,6 +6,14 @@
 /* Main window, dialog 136 */
 #define IDD_MAIN            136
 #define IDC_PRESET_1        1000   /* presets 1-10 are 1000-1009 */
+#define IDC_PRESET_2        1001
+#define IDC_PRESET_3        1002
+#define IDC_PRESET_4        1003
+#define IDC_PRESET_5        1004
+#define IDC_PRESET_6        1005
+#define IDC_PRESET_7        1006
+#define IDC_PRESET_8        1007
+#define IDC_PRESET_9        1008
 #define IDC_PRESET_10       1009
 #define IDC_VOLUME_DOWN     1010
 #define IDC_VOLUME_UP       1011
@@ -80,6 +88,10 @@
 #define IDM_TRAY_POS_PRESETS    5   /* the "Preset" submenu */
 #define IDM_TRAY_POS_START_SCAN 7
 #define IDM_TRAY_POS_STOP_SCAN  8
+/* The tray icon: its id beside the main window, and the message its mouse
+   events arrive with (WM_USER + 200) */
+#define ID_TRAY_ICON        200
+#define WM_TRAY_CALLBACK    1224
 
 /* Display bitmaps: digit d is IDB_DIGIT_0 + d */
 #define IDB_BACKGROUND      121    /* 128 x 35 panel with FM and decimal point */

@@ -7,11 +7,11 @@ static const std::size_t kFrequencyChars = kFrequencyTextSize - 1;   // 9
 static const std::size_t kDescriptionChars = kDescriptionSize - 1;   // 80
 static const std::size_t kDurationChars = kCycleDurationSize - 1;    // 4
 
-void optionsDialogOpening(const Program& program, OptionsDialogFields& fields) {
-    const RadioSettings& settings = program.settings;
+void optionsDialogOpening(const OptionsTarget& target, OptionsDialogFields& fields) {
+    const RadioSettings& settings = target.settings;
     std::memset(&fields, 0, sizeof fields);
     fields.buttonBeeps = settings.buttonBeeps != 0;
-    fields.runInTray = program.window.runInTray != 0 && program.window.noTrayMode == 0;
+    fields.runInTray = target.runInTray != 0 && target.trayAvailable;
     fields.seconds = settings.presetCycleFlag == 0;
     fields.minutes = settings.presetCycleFlag == 1;
     fields.port20C = settings.ioPort == kPort20F;
@@ -26,11 +26,11 @@ void optionsDialogOpening(const Program& program, OptionsDialogFields& fields) {
     }
 }
 
-void optionsDialogOk(Program& program, const OptionsDialogFields& fields) {
-    RadioSettings& settings = program.settings;
+void optionsDialogOk(const OptionsTarget& target, const OptionsDialogFields& fields) {
+    RadioSettings& settings = target.settings;
     settings.buttonBeeps = fields.buttonBeeps ? 1 : 0;
     settings.ioPort = fields.port20C ? kPort20F : kPort30F;
-    program.window.runInTray = (fields.runInTray && program.window.noTrayMode == 0) ? 1 : 0;
+    target.runInTray = (fields.runInTray && target.trayAvailable) ? 1 : 0;
     settings.titleBarFlag = fields.titleBar ? 1 : 0;
     for (int i = 0; i < kPresetCount; ++i) {
         PresetSlot& slot = settings.presets.slot[i];

@@ -2,7 +2,8 @@
 // OK writes into RadioSettings and runInTray. Cancel changes nothing.
 #pragma once
 #include <cstddef>
-#include "ui/program.h"
+#include <cstdint>
+#include "settings/radio_settings.h"
 
 // An edit's text as the dialog hands it over; OK keeps only the stored widths.
 constexpr std::size_t kOptionsFieldSize = 128;
@@ -21,7 +22,15 @@ struct OptionsDialogFields {
     char description[kPresetCount][kOptionsFieldSize];      // 5001 + 2i
 };
 
-void optionsDialogOpening(const Program& program, OptionsDialogFields& fields);
+// What the dialog edits: the settings, and the Run in Tray choice, which stays
+// off where there is no notification area (Windows NT 3.x).
+struct OptionsTarget {
+    RadioSettings& settings;
+    int& runInTray;
+    bool trayAvailable;
+};
+
+void optionsDialogOpening(const OptionsTarget& target, OptionsDialogFields& fields);
 // Writes every value, in the dialog's fixed order, without validating: texts
 // are cut to 9 (frequency), 80 (description) and 4 (dwell) characters.
-void optionsDialogOk(Program& program, const OptionsDialogFields& fields);
+void optionsDialogOk(const OptionsTarget& target, const OptionsDialogFields& fields);

@@ -1,8 +1,9 @@
 // The Options dialog (template 170): shows the settings in its controls and
 // hands them back on OK; the rules are in settings/options.
+#include "common/dialog_win32.h"
 #include "resources/resource.h"
 #include "settings/options.h"
-#include "ui/dialogs_win32.h"
+#include "settings/options_dialog_win32.h"
 
 static void setCheck(HWND dialog, int id, bool on) {
     CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
@@ -45,16 +46,16 @@ static INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wPar
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         centreWindowOnScreen(dialog);
         OptionsDialogFields fields;
-        optionsDialogOpening(*reinterpret_cast<Program*>(lParam), fields);
+        optionsDialogOpening(*reinterpret_cast<OptionsTarget*>(lParam), fields);
         showFields(dialog, fields);
         return TRUE;   // the dialog manager sets the initial focus
     }
     if (message != WM_COMMAND) return FALSE;
-    Program* program = reinterpret_cast<Program*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (wParam == IDOK && program != nullptr) {
+    OptionsTarget* target = reinterpret_cast<OptionsTarget*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (wParam == IDOK && target != nullptr) {
         OptionsDialogFields fields;
         readFields(dialog, fields);
-        optionsDialogOk(*program, fields);
+        optionsDialogOk(*target, fields);
         EndDialog(dialog, IDOK);
         return TRUE;
     }
@@ -65,7 +66,7 @@ static INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wPar
     return FALSE;
 }
 
-void runOptionsDialog(HINSTANCE instance, HWND owner, Program& program) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_OPTIONS), owner, optionsDialogProc,
-                    reinterpret_cast<LPARAM>(&program));
+bool runOptionsDialog(HINSTANCE instance, HWND owner, OptionsTarget& target) {
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_OPTIONS), owner, optionsDialogProc,
+                           reinterpret_cast<LPARAM>(&target)) == IDOK;
 }

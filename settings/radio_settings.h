@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr std::size_t kFrequencyTextSize = 10;   // FrequencyText: 9 characters and NUL
+#include "card/frequency.h"
+
 constexpr std::size_t kDescriptionSize = 81;     // 80 characters and NUL
 constexpr std::size_t kCycleDurationSize = 5;    // 4 characters and NUL
 constexpr int kPresetCount = 10;

@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include "card/frequency.h"
-#include "card/port_protocol.h"
+#include "radio/window_ops.h"
 #include "timed/scheduler.h"
-#include "ui/main_window.h"
 
 const char* const kDayListNames[kDayListSize] = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
@@ -260,18 +259,15 @@ void schedulerPollTick(Program& program) { schedulerPoll(program, program.platfo
 void fireEvent(Program& program) {
     ScheduledEvent& event = program.event;
     if (event.kind == kEventNext) event.firedCount += 1;
-    program.window.currentPresetIndex = kNoPreset;
     copyBoundedText(program.settings.lastStation(), kFrequencyTextSize, event.station, kStationChars);
-    copyBoundedText(program.window.currentFrequency, sizeof program.window.currentFrequency,
-                    event.station, kStationChars);
     // A new station: the panel no longer shows a Jump's frequency, as after
     // every other station change.
-    program.window.jumpDisplayPending = 0;
+    makeStationCurrent(program, program.settings.lastStation(), kNoPreset);
     if (isOnce(event.kind)) program.window.schedulerActive = 0;
     redrawDisplay(program);
     playButtonBeep(program);
     program.settings.powerStatus = 1;
-    tuneToFrequency(*program.port, program.settings, program.window.currentFrequency, *program.platform);
+    tuneStation(program, program.window.currentFrequency);
     if (isOnce(event.kind)) program.platform->stopTimer(kSchedulerPollTimer);
     if (event.playForever == 0) {
         // The dialog refuses a zero or too long playing time; should one get
@@ -282,7 +278,7 @@ void fireEvent(Program& program) {
             event.playingTimeRunning = 1;
         }
     }
-    if (program.window.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
+    if (program.window.noTrayMode == 0) updateTrayIcon(program, TrayAction::update);
     if (event.kind == kEventNext && event.firedCount >= event.dayCount) {
         program.window.schedulerActive = 0;
         redrawDisplay(program);
@@ -296,11 +292,6 @@ void playingTimeEnded(Program& program) {
     if (program.event.playingTimeRunning == 0) return;
     if (!timedPeriodOver(*program.platform, kPlayingTimeTimer, program.event.playingRemainingMs)) return;
     program.event.playingTimeRunning = 0;
-    program.platform->stopTimer(kPlayingTimeTimer);
-    powerOffCard(*program.port, program.settings);
-    program.settings.powerStatus = 0;
-    redrawDisplay(program);
-    playButtonBeep(program);
-    if (program.window.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
+    switchRadioOff(program, SwitchOffBy::playingTimeEnd);
     if (isOnce(program.event.kind)) program.window.schedulerActive = 0;
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include "common/field_text.h"
 #include "timed/sleep_timer.h"
-#include "ui/program.h"
+#include "radio/program.h"
 
 constexpr uint32_t kSchedulerPollMs = 15000;
 constexpr int kDayListSize = 7;       // "Monday" ... "Sunday"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include "resources/resource.h"
 #include "timed/scheduler.h"
-#include "ui/dialogs_win32.h"
+#include "timed/timed_dialogs_win32.h"
 
 static const int kOccursIds[4] = {IDC_SCHEDULER_TODAY, IDC_SCHEDULER_TOMORROW, IDC_SCHEDULER_EVERY,
                                   IDC_SCHEDULER_NEXT};
@@ -97,7 +97,7 @@ static bool onCommand(HWND dialog, Program& program, WPARAM command) {
         return true;
     case IDOK: {
         const DialogVerdict verdict = schedulerDialogOk(program, view, program.platform->localTime());
-        if (verdict.messageText != nullptr) MessageBoxA(dialog, verdict.messageText, verdict.messageTitle, MB_OK);
+        showVerdict(dialog, verdict);
         if (verdict.close) EndDialog(dialog, IDOK);
         return true;
     }

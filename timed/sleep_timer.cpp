@@ -1,9 +1,7 @@
 // The sleep timer's rules: dialog opening and OK, command 1152, timer 5.
 #include <cstdio>
-#include "card/port_protocol.h"
+#include "radio/window_ops.h"
 #include "timed/sleep_timer.h"
-#include "ui/main_window.h"
-#include "ui/scan.h"
 
 static const char kTimeErrorTitle[] = "Time Error";
 static const char kInvalidTimeText[] = "Invalid Time!!";
@@ -16,14 +14,14 @@ uint32_t timedPeriodMs(uint32_t hours, uint32_t minutes) {
     return static_cast<uint32_t>(total * 60000);
 }
 
-void startTimedPeriod(MainWindowPlatform& platform, int timerId, uint32_t periodMs,
+void startTimedPeriod(TimerPlatform& platform, int timerId, uint32_t periodMs,
                       uint32_t& remainingMs) {
     const uint32_t piece = periodMs > kMaxTimerPeriodMs ? kMaxTimerPeriodMs : periodMs;
     remainingMs = periodMs - piece;
     platform.startTimer(timerId, piece);
 }
 
-bool timedPeriodOver(MainWindowPlatform& platform, int timerId, uint32_t& remainingMs) {
+bool timedPeriodOver(TimerPlatform& platform, int timerId, uint32_t& remainingMs) {
     if (remainingMs == 0) return true;
     startTimedPeriod(platform, timerId, remainingMs, remainingMs);
     return false;
@@ -74,11 +72,5 @@ void sleepTimerExpired(Program& program) {
     if (!timedPeriodOver(*program.platform, kSleepTimer, program.sleep.remainingMs)) return;
     program.platform->stopTimer(kSleepTimer);
     // Sent even when the radio is already off: the card gets a definite state.
-    powerOffCard(*program.port, program.settings);
-    program.sleep.sleepHours = 0;
-    program.window.sleepTimerActive = 0;
-    program.sleep.sleepMinutes = 0;
-    program.settings.powerStatus = 0;
-    if (program.window.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
-    redrawDisplay(program);
+    switchRadioOff(program, SwitchOffBy::sleepTimeEnd);
 }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include "common/field_text.h"
-#include "ui/program.h"
+#include "radio/program.h"
 
 // A window timer's period is 32 bits of milliseconds: 71 582 whole minutes.
 constexpr uint32_t kLongestTimedMinutes = 71582;
@@ -18,9 +18,9 @@ uint32_t timedPeriodMs(uint32_t hours, uint32_t minutes);
 // longer wait short, so a longer period runs in pieces: the first piece is
 // started now and the rest kept in remainingMs. On each tick timedPeriodOver
 // starts the next piece and returns false, or returns true when none is left.
-void startTimedPeriod(MainWindowPlatform& platform, int timerId, uint32_t periodMs,
+void startTimedPeriod(TimerPlatform& platform, int timerId, uint32_t periodMs,
                       uint32_t& remainingMs);
-bool timedPeriodOver(MainWindowPlatform& platform, int timerId, uint32_t& remainingMs);
+bool timedPeriodOver(TimerPlatform& platform, int timerId, uint32_t& remainingMs);
 
 // The controls of the sleep timer dialog (template 202).
 struct SleepTimerDialogFields {

@@ -2,7 +2,7 @@
 // the edits back on OK; the rules are in timed/sleep_timer.
 #include "resources/resource.h"
 #include "timed/sleep_timer.h"
-#include "ui/dialogs_win32.h"
+#include "timed/timed_dialogs_win32.h"
 
 static INT_PTR CALLBACK sleepTimerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -23,7 +23,7 @@ static INT_PTR CALLBACK sleepTimerDialogProc(HWND dialog, UINT message, WPARAM w
         GetDlgItemTextA(dialog, IDC_SLEEP_TIMER_MINUTES, fields.minutes, sizeof fields.minutes);
         fields.activate = IsDlgButtonChecked(dialog, IDC_SLEEP_TIMER_ACTIVATE) == BST_CHECKED;
         const DialogVerdict verdict = sleepTimerDialogOk(*program, fields);
-        if (verdict.messageText != nullptr) MessageBoxA(dialog, verdict.messageText, verdict.messageTitle, MB_OK);
+        showVerdict(dialog, verdict);
         if (verdict.close) EndDialog(dialog, IDOK);
         return TRUE;
     }

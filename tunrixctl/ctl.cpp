@@ -334,7 +334,7 @@ int saveSettings(const std::string& path, const RadioSettings& settings, Reporte
 std::string nowPlaying(const RadioSettings& s) {
     if (s.powerStatus == 0) return "off\n";
     std::string line = std::string(s.lastStation()) + " MHz";
-    const int i = presetIndexOf(s, s.lastStation());
+    const int i = matchPresetIndex(s, s.lastStation());
     if (i != kNoPreset) {
         char number[24];
         std::snprintf(number, sizeof number, ", preset %d", i + 1);
@@ -348,7 +348,7 @@ std::string nowPlaying(const RadioSettings& s) {
 }
 
 void printStatus(const RadioSettings& s, uint16_t controlPort, CtlHost& host) {
-    const int i = presetIndexOf(s, s.lastStation());
+    const int i = matchPresetIndex(s, s.lastStation());
     char text[256];
     char preset[16];
     if (i == kNoPreset) std::snprintf(preset, sizeof preset, "none");
@@ -373,11 +373,10 @@ int changeStation(const Request& r, RadioSettings& s, Reporter& report) {
     char* last = s.lastStation();
     switch (r.command) {
     case Command::tune:
-        std::memcpy(last, r.station, kFrequencyTextSize);
+        copyFrequencyText(last, r.station);
         break;
     case Command::preset:
-        std::memcpy(last, s.presets.slot[r.presetIndex].frequency, kFrequencyTextSize);
-        last[kFrequencyTextSize - 1] = '\0';
+        copyFrequencyText(last, s.presets.slot[r.presetIndex].frequency);
         break;
     case Command::up:
     case Command::down:
@@ -385,12 +384,11 @@ int changeStation(const Request& r, RadioSettings& s, Reporter& report) {
     case Command::fineDown: {
         if (s.powerStatus == 0) return report.fail(kCtlRadioOff, "the radio is off (tunrixctl on switches it on)");
         char current[kFrequencyTextSize];
-        std::memcpy(current, last, kFrequencyTextSize);
-        current[kFrequencyTextSize - 1] = '\0';
-        if (r.command == Command::up) coarseUp(current, s);
-        else if (r.command == Command::down) coarseDown(current, s);
-        else if (r.command == Command::fineUp) fineUp(current, s);
-        else fineDown(current, s);
+        copyFrequencyText(current, last);
+        if (r.command == Command::up) coarseUp(current, last);
+        else if (r.command == Command::down) coarseDown(current, last);
+        else if (r.command == Command::fineUp) fineUp(current, last);
+        else fineDown(current, last);
         break;
     }
     case Command::volume:

@@ -21,8 +21,6 @@ static INT_PTR CALLBACK aboutDialogProcedure(HWND dialog, UINT message, WPARAM w
     }
 }
 
-void runAboutDialog(HINSTANCE instance, HWND owner, Program& program) {
-    // The About dialog shows fixed texts; the record is handed over like every dialog's.
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(kAboutDialog), owner, aboutDialogProcedure,
-                    reinterpret_cast<LPARAM>(&program));
+void runAboutDialog(HINSTANCE instance, HWND owner) {
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutDialogProcedure, 0);
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 #include "resources/resource.h"
-#include "ui/program.h"
+#include "radio/program.h"
 
 // Index into DisplayImages that a cell holds: 0-9 digits, 10 a blank cell.
 constexpr int kBlankCell = 10;

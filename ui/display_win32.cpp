@@ -1,7 +1,7 @@
 // Paints the LCD-style frequency panel from bitmap resources, following the
 // draw list that the core computes, and sets the title after every paint.
 #include <windows.h>
-#include "ui/main_window.h"
+#include "radio/window_ops.h"
 #include "ui/display.h"
 #include "ui/skin_win32.h"
 

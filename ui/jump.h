@@ -1,7 +1,8 @@
 // The Jump dialog's decisions and the Jump flow that applies them, plus the
 // About dialog's texts. The Win32 procedures call these for every decision.
 #pragma once
-#include "ui/program.h"
+#include "common/field_text.h"
+#include "radio/program.h"
 
 constexpr int kJumpFieldLength = 8;           // only the first 8 characters are read
 constexpr const char* kInvalidJumpText = "Invalid FM Frequency!";
@@ -16,15 +17,13 @@ inline bool aboutDialogCloses(unsigned commandWord) {
     return commandWord == kDialogOk || commandWord == kDialogCancel;
 }
 
-// OK in the Jump dialog: keeps the first 8 characters of the field in jumpText
-// and accepts them when they read as a number in 87.5-108.0 (both included).
-// Returns false when refused: the dialog shows kInvalidJumpText and stays open.
-bool acceptJumpText(Program& program, const char* fieldText);
-// Cancel in the Jump dialog: nothing is applied; what the display shows stays.
-void cancelJump(Program& program);
+// OK in the Jump dialog: keeps the first 8 characters of the field in
+// `accepted` and accepts them when they read as a number in 87.5-108.0 (both
+// included). A refused OK keeps the dialog open with kInvalidJumpText.
+DialogVerdict acceptJumpText(const char* fieldText, char (&accepted)[kJumpTextSize]);
 
 // Runs the Jump dialog and, when it was accepted, applies the frequency.
 void runJumpFlow(Program& program);
-// Makes jumpText the current frequency: preset match, display, tuning. A Jump
-// while the radio is off switches it on.
-void applyJump(Program& program);
+// Makes the Jump's text the current frequency: preset match, display, tuning.
+// A Jump while the radio is off switches it on.
+void applyJump(Program& program, const char* jumpText);

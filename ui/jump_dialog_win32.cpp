@@ -1,12 +1,12 @@
 // The Jump dialog (template 137): the user types a frequency; the portable Jump
-// logic decides whether it is accepted.
+// logic decides whether it is accepted, and the dialog returns what it accepted.
 #include <windows.h>
 #include "ui/dialogs_win32.h"
 #include "resources/resource.h"
 #include "ui/jump.h"
 
 static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    Program* program = reinterpret_cast<Program*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    char* accepted = reinterpret_cast<char*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
@@ -14,22 +14,20 @@ static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wP
         SetFocus(GetDlgItem(dialog, IDC_JUMP_FREQUENCY));
         return FALSE;   // the focus is set; the dialog manager must not move it
     case WM_COMMAND:
-        if (program == nullptr) return FALSE;
+        if (accepted == nullptr) return FALSE;
         if (wParam == kDialogOk) {
             // Read more than is kept, so the logic sees what the user typed
             // and takes only its first characters itself.
             char field[64];
             GetDlgItemTextA(dialog, IDC_JUMP_FREQUENCY, field, sizeof field);
-            if (acceptJumpText(*program, field)) {
-                EndDialog(dialog, 1);
-            } else {
-                MessageBoxA(dialog, kInvalidJumpText, kInvalidJumpTitle, MB_OK);
-            }
+            const DialogVerdict verdict =
+                acceptJumpText(field, *reinterpret_cast<char(*)[kJumpTextSize]>(accepted));
+            showVerdict(dialog, verdict);
+            if (verdict.close) EndDialog(dialog, IDOK);
             return TRUE;
         }
         if (wParam == kDialogCancel) {
-            cancelJump(*program);
-            EndDialog(dialog, 1);
+            EndDialog(dialog, IDCANCEL);
             return TRUE;
         }
         return FALSE;
@@ -38,7 +36,7 @@ static INT_PTR CALLBACK jumpDialogProcedure(HWND dialog, UINT message, WPARAM wP
     }
 }
 
-void runJumpDialog(HINSTANCE instance, HWND owner, Program& program) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(kJumpDialog), owner, jumpDialogProcedure,
-                    reinterpret_cast<LPARAM>(&program));
+bool runJumpDialog(HINSTANCE instance, HWND owner, char (&accepted)[kJumpTextSize]) {
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_JUMP), owner, jumpDialogProcedure,
+                           reinterpret_cast<LPARAM>(accepted)) == IDOK;
 }

@@ -6,29 +6,15 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include "resources/resource.h"
-#include "timed/scheduler.h"
-#include "timed/sleep_timer.h"
+#include "settings/options.h"
 #include "ui/dialogs_win32.h"
 #include "ui/main_window.h"
-#include "ui/scan.h"
 #include "ui/skin_win32.h"
 #include "ui/tray.h"
 
 Program gProgram;
 HINSTANCE gInstance;
 HWND gMainWindow;
-
-void centreWindowOnScreen(HWND window) {
-    RECT r;
-    if (!GetWindowRect(window, &r)) return;
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    // Plain int division truncates toward zero, so a window larger than the
-    // screen gets a negative position, as intended.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    MoveWindow(window, x, y, width, height, TRUE);
-}
 
 namespace {
 
@@ -94,19 +80,25 @@ struct Win32Platform final : MainWindowPlatform {
     }
     void runDialog(DialogId dialog) override {
         switch (dialog) {
-        case kOptionsDialog: runOptionsDialog(gInstance, gMainWindow, gProgram); break;
-        case kJumpDialog: runJumpDialog(gInstance, gMainWindow, gProgram); break;
-        case kAboutDialog: runAboutDialog(gInstance, gMainWindow, gProgram); break;
+        case kOptionsDialog: {
+            OptionsTarget target{gProgram.settings, gProgram.window.runInTray, gProgram.window.noTrayMode == 0};
+            runOptionsDialog(gInstance, gMainWindow, target);
+            break;
+        }
+        case kAboutDialog: runAboutDialog(gInstance, gMainWindow); break;
         case kSchedulerDialog: runSchedulerDialog(gInstance, gMainWindow, gProgram); break;
         case kSleepTimerDialog: runSleepTimerDialog(gInstance, gMainWindow, gProgram); break;
         }
     }
+    bool runJumpDialog(char (&accepted)[kJumpTextSize]) override {
+        return ::runJumpDialog(gInstance, gMainWindow, accepted);
+    }
     void prepareTrayIcons() override { ::prepareTrayIcons(); }
     void createTooltips() override { ::createTooltips(gMainWindow); }
-    void showTrayMenu() override {
+    void showTrayMenu(const TrayMenuModel& menu) override {
         POINT at;
         GetCursorPos(&at);
-        ::showTrayMenu(gMainWindow, at.x, at.y);
+        ::showTrayMenu(gMainWindow, menu, at.x, at.y);
     }
     LocalTime localTime() override {
         SYSTEMTIME t;
@@ -126,30 +118,6 @@ struct Win32Platform final : MainWindowPlatform {
 
 Win32Platform platform;
 
-void onTimer(UINT_PTR timerId) {
-    switch (timerId) {
-    case kScanTimer: onScanTimer(gProgram); break;
-    case kMemoryTimer: onMemoryTimer(gProgram); break;
-    case kSchedulerPollTimer: schedulerPollTick(gProgram); break;
-    case kPlayingTimeTimer: playingTimeEnded(gProgram); break;
-    case kSleepTimer: sleepTimerExpired(gProgram); break;
-    }
-}
-
-BOOL onCommand(unsigned commandWord) {
-    // The whole command word is compared, so only clicks and menu choices
-    // (notification code 0) reach the timed features.
-    if (commandWord == IDC_TIMER) {
-        schedulerCommand(gProgram);
-        return TRUE;
-    }
-    if (commandWord == IDC_SLEEP) {
-        sleepTimerCommand(gProgram);
-        return TRUE;
-    }
-    return onMainCommand(gProgram, commandWord) ? TRUE : FALSE;
-}
-
 }  // namespace
 
 MainWindowPlatform& win32Platform() { return platform; }
@@ -163,9 +131,9 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         initialiseMainWindow(gProgram);
         return TRUE;   // the dialog manager focuses the first control, "&Power"
     case WM_COMMAND:
-        return onCommand((unsigned)(wParam & 0xFFFFFFFFu));
+        return onMainCommand(gProgram, (unsigned)(wParam & 0xFFFFFFFFu)) ? TRUE : FALSE;
     case WM_TIMER:
-        onTimer(wParam);
+        onMainTimer(gProgram, (int)wParam);
         return TRUE;
     case WM_PAINT:
         paintDisplay(window);
@@ -177,13 +145,15 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         relayMouseMove(window, message, wParam, lParam);
         return TRUE;
     case WM_LBUTTONDOWN:
-        onMainLeftButtonDown(gProgram, (unsigned long)lParam);
+        onPanelPress(gProgram, (int)(short)LOWORD(lParam), (int)(short)HIWORD(lParam));
         return TRUE;
     case WM_RBUTTONDOWN:
-        cancelScanAndMemory(gProgram);
+        onPanelRightPress(gProgram);
         return TRUE;
-    case kTrayCallbackMessage:
-        onTrayCallback(gProgram, (unsigned)lParam);
+    case WM_TRAY_CALLBACK:
+        onTrayButton(gProgram, lParam == WM_LBUTTONDOWN   ? TrayButton::leftDown
+                               : lParam == WM_RBUTTONDOWN ? TrayButton::rightDown
+                                                          : TrayButton::other);
         return TRUE;
     case WM_ENDSESSION:
         // Logging off or shutting down ends the process after this message;

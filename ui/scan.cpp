@@ -1,25 +1,17 @@
 // Memory mode and the preset scan: the commands that start them, their timer
 // ticks, and the right-click that cancels both.
-#include <cstdio>
-#include "card/port_protocol.h"
+#include "common/field_text.h"
+#include "radio/window_ops.h"
 #include "resources/resource.h"
-#include "ui/main_window.h"
 #include "ui/scan.h"
 
 namespace {
 
-// Makes preset i the current station; the caller redraws, focuses and tunes.
 void makePresetCurrent(Program& program, int i) {
-    MainWindowState& w = program.window;
-    std::snprintf(w.currentFrequency, kFrequencyTextSize, "%.9s", program.settings.presets.slot[i].frequency);
-    w.currentPresetIndex = i;
-    w.jumpDisplayPending = 0;
+    makeStationCurrent(program, program.settings.presets.slot[i].frequency, i);
 }
 
-void tunePreset(Program& program, int i) {
-    tuneToFrequency(*program.port, program.settings, program.settings.presets.slot[i].frequency,
-                    *program.platform);
-}
+void tunePreset(Program& program, int i) { tuneStation(program, program.settings.presets.slot[i].frequency); }
 
 }  // namespace
 
@@ -36,7 +28,7 @@ void enterMemoryMode(Program& program) {
 void storeInMemoryMode(Program& program, int presetIndex) {
     MainWindowState& w = program.window;
     w.memoryMode = 0;
-    storePresetFrequency(program.settings.presets, w.currentFrequency, presetIndex);
+    storePreset(program.settings, presetIndex, w.currentFrequency, nullptr);
     redrawDisplay(program);
     playButtonBeep(program);
     // Timer 2 keeps running; its tick finds memory mode off and only redraws.
@@ -108,25 +100,13 @@ void cancelScanAndMemory(Program& program) {
 }
 
 uint32_t scanIntervalMs(const char* durationText, std::size_t capacity, int minutesFlag) {
-    // Read like the standard integer conversion, but never beyond `capacity`
-    // and saturating instead of overflowing.
-    std::size_t i = 0;
-    while (i < capacity && (durationText[i] == ' ' || (durationText[i] >= '\t' && durationText[i] <= '\r'))) ++i;
     bool negative = false;
-    if (i < capacity && (durationText[i] == '+' || durationText[i] == '-')) {
-        negative = durationText[i] == '-';
-        ++i;
-    }
     uint64_t n = 0;
-    bool any = false;
-    for (; i < capacity && durationText[i] >= '0' && durationText[i] <= '9'; ++i) {
-        any = true;
-        if (n <= kMaxTimerPeriodMs) n = n * 10 + static_cast<uint64_t>(durationText[i] - '0');
-    }
+    const bool any = readWholeNumber(durationText, capacity, kMaxTimerPeriodMs, &negative, &n);
     // An empty, non-numeric, zero or negative dwell would fire the timer
     // continuously (or never); one second is the least sensible interval.
     if (!any || negative || n == 0) return kMinScanIntervalMs;
     const uint64_t unit = minutesFlag != 0 ? 60000u : 1000u;
-    const uint64_t ms = n * unit;   // n stays below 2^35, so this cannot overflow
+    const uint64_t ms = n * unit;   // n is at most 2^31, so this cannot overflow
     return ms > kMaxTimerPeriodMs ? kMaxTimerPeriodMs : static_cast<uint32_t>(ms);
 }

@@ -3,16 +3,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include "ui/program.h"
+#include "radio/program.h"
 
 constexpr uint32_t kMemoryTimeoutMs = 5000;
-// Window timers cannot wait longer than this (USER_TIMER_MAXIMUM); longer dwells
-// are capped here instead of wrapping round.
-constexpr uint32_t kMaxTimerPeriodMs = 0x7FFFFFFF;
 constexpr uint32_t kMinScanIntervalMs = 1000;
 
-constexpr const char* kStopScanCaption = "&Stop Scan";
-constexpr const char* kStartScanCaption = "Preset &Scan";
 
 // Command 1030.
 void enterMemoryMode(Program& program);

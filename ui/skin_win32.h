@@ -3,7 +3,8 @@
 // tray, tooltips, the main dialog procedure).
 #pragma once
 #include <windows.h>
-#include "ui/program.h"
+#include "radio/program.h"
+#include "resources/resource.h"
 
 extern Program gProgram;
 extern HINSTANCE gInstance;
@@ -26,7 +27,7 @@ void paintDisplay(HWND window);
 // Tray icon and its popup menu.
 void prepareTrayIcons();
 void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* tip);
-void showTrayMenu(HWND window, int x, int y);
+void showTrayMenu(HWND window, const TrayMenuModel& model, int x, int y);
 
 // Tooltips of the main window's buttons.
 void createTooltips(HWND window);

@@ -2,7 +2,7 @@
 // added, and the text each shows at the moment it is asked for.
 #pragma once
 #include <cstddef>
-#include "ui/program.h"
+#include "radio/program.h"
 
 constexpr int kTooltipCount = 25;
 // Control ids of the tools in the order they are added and matched.

@@ -1,44 +1,38 @@
 // The tray icon's mouse messages (power toggle, popup menu) and the contents
 // of the popup menu.
 #include <cstdio>
-#include <cstring>
-#include "card/port_protocol.h"
-#include "ui/main_window.h"
+#include "radio/window_ops.h"
 #include "ui/tray.h"
 
 void trayPowerToggle(Program& program) {
     RadioSettings& s = program.settings;
-    MainWindowState& w = program.window;
-    // The station changes here (off keeps currentFrequency as the last station,
-    // on tunes the last station), so a Jump's frequency is no longer shown.
-    w.jumpDisplayPending = 0;
     if (s.powerStatus != 0) {
-        redrawDisplay(program);
-        std::snprintf(s.lastStation(), kFrequencyTextSize, "%.9s", w.currentFrequency);
-        playButtonBeep(program);
-        powerOffCard(*program.port, s);
-        s.powerStatus = 0;
-    } else {
-        playButtonBeep(program);
-        redrawDisplay(program);
-        tuneToFrequency(*program.port, s, s.lastStation(), *program.platform);
-        s.powerStatus = 1;
+        // Off keeps currentFrequency as the last station.
+        switchRadioOff(program, SwitchOffBy::trayClick);
+        return;
     }
-    if (w.noTrayMode == 0) updateTrayIcon(program, kTrayUpdate);
+    // On tunes the last station; the panel no longer shows a Jump's frequency.
+    program.window.jumpDisplayPending = 0;
+    playButtonBeep(program);
+    redrawDisplay(program);
+    tuneStation(program, s.lastStation());
+    s.powerStatus = 1;
+    updateTrayIcon(program, TrayAction::update);
 }
 
-void onTrayCallback(Program& program, unsigned mouseMessage) {
+void onTrayButton(Program& program, TrayButton button) {
     // Windows NT 3.x has no notification area, so there is no icon whose
-    // clicks this could be; a stray 1224 from elsewhere must not switch the
-    // radio off behind the user's back.
+    // clicks this could be; a stray message from elsewhere must not switch
+    // the radio off behind the user's back.
     if (program.window.noTrayMode != 0) return;
-    if (mouseMessage == kTrayLeftButtonDown) {
+    if (button == TrayButton::leftDown) {
         trayPowerToggle(program);
-    } else if (mouseMessage == kTrayRightButtonDown) {
+    } else if (button == TrayButton::rightDown) {
         program.platform->bringMainWindowToForeground();
-        program.platform->showTrayMenu();
+        TrayMenuModel menu;
+        buildTrayMenuModel(program, menu);
+        program.platform->showTrayMenu(menu);
     }
-    // Moves, releases and double clicks are ignored, so a double click toggles once.
 }
 
 void buildTrayMenuModel(const Program& program, TrayMenuModel& model) {

@@ -1,27 +1,15 @@
-// The tray icon's mouse handling and the contents of its popup menu; the skin
-// builds the real menu from TrayMenuModel.
+// The tray icon's clicks and the contents of its popup menu, which the core
+// hands to the skin as a TrayMenuModel.
 #pragma once
-#include "ui/program.h"
+#include "radio/program.h"
 
-constexpr unsigned kTrayLeftButtonDown = 513;    // WM_LBUTTONDOWN
-constexpr unsigned kTrayRightButtonDown = 516;   // WM_RBUTTONDOWN
+// The mouse buttons the tray icon answers; moves, releases and double clicks
+// are ignored, so a double click toggles once.
+enum class TrayButton { leftDown, rightDown, other };
 
-// Positions inside popup menu 169 that the skin fills from the model.
-constexpr int kTrayMenuPresetPosition = 5;
-constexpr int kTrayMenuStartScanPosition = 7;
-constexpr int kTrayMenuStopScanPosition = 8;
-
-constexpr int kTrayMenuTextSize = 24;   // "(10) [" + 9 characters + "]" and NUL fit
-
-struct TrayMenuModel {
-    char presetText[kPresetCount][kTrayMenuTextSize];   // item i has command 1000 + i
-    bool startScanEnabled;
-    bool stopScanEnabled;
-};
-
-// Message 1224: 513 toggles the power, 516 shows the popup menu, others are
-// ignored; all are ignored on Windows NT 3.x (noTrayMode), which has no icon.
-void onTrayCallback(Program& program, unsigned mouseMessage);
+// Left button: switches the radio on or off. Right button: the popup menu.
+// Ignored on Windows NT 3.x (noTrayMode), which has no icon.
+void onTrayButton(Program& program, TrayButton button);
 // The left-click power toggle of the tray icon.
 void trayPowerToggle(Program& program);
 void buildTrayMenuModel(const Program& program, TrayMenuModel& model);

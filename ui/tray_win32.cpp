@@ -5,11 +5,8 @@
 #include <shellapi.h>
 #include "resources/resource.h"
 #include "ui/skin_win32.h"
-#include "ui/tray.h"
 
 namespace {
-
-constexpr UINT kTrayIconId = 200;
 
 HICON trayIconOn;
 HICON trayIconOff;
@@ -24,40 +21,41 @@ void prepareTrayIcons() {
 }
 
 void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* tip) {
-    static const UINT flagsFor[] = {
-        NIF_MESSAGE | NIF_ICON | NIF_TIP,   // add
-        NIF_ICON | NIF_TIP,                 // update
-        0,                                  // remove
-    };
-    if (action < kTrayAdd || action > kTrayRemove) return;
+    DWORD message = NIM_MODIFY;
+    UINT flags = NIF_ICON | NIF_TIP;
+    if (action == TrayAction::add) {
+        message = NIM_ADD;
+        flags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    } else if (action == TrayAction::remove) {
+        message = NIM_DELETE;
+        flags = 0;
+    }
     NOTIFYICONDATAA data;
     ZeroMemory(&data, sizeof data);
     // The original (NT 4) record, which every shell understands.
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = window;
-    data.uID = kTrayIconId;
-    data.uFlags = flagsFor[action];
-    data.uCallbackMessage = kTrayCallbackMessage;
+    data.uID = ID_TRAY_ICON;
+    data.uFlags = flags;
+    data.uCallbackMessage = WM_TRAY_CALLBACK;
     data.hIcon = iconOn ? trayIconOn : trayIconOff;
     lstrcpynA(data.szTip, tip, 64);
-    Shell_NotifyIconA((DWORD)action, &data);   // the shell's answer changes nothing here
+    Shell_NotifyIconA(message, &data);   // the shell's answer changes nothing here
 }
 
-void showTrayMenu(HWND window, int x, int y) {
+void showTrayMenu(HWND window, const TrayMenuModel& model, int x, int y) {
     HMENU loaded = LoadMenuA(gInstance, MAKEINTRESOURCEA(IDM_TRAY));
     if (loaded == NULL) return;
     HMENU popup = GetSubMenu(loaded, 0);
-    HMENU presets = popup != NULL ? GetSubMenu(popup, kTrayMenuPresetPosition) : NULL;
+    HMENU presets = popup != NULL ? GetSubMenu(popup, IDM_TRAY_POS_PRESETS) : NULL;
     if (popup == NULL || presets == NULL) {
         DestroyMenu(loaded);
         return;
     }
 
-    TrayMenuModel model;
-    buildTrayMenuModel(gProgram, model);
-    EnableMenuItem(popup, kTrayMenuStartScanPosition,
+    EnableMenuItem(popup, IDM_TRAY_POS_START_SCAN,
                    MF_BYPOSITION | (model.startScanEnabled ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(popup, kTrayMenuStopScanPosition,
+    EnableMenuItem(popup, IDM_TRAY_POS_STOP_SCAN,
                    MF_BYPOSITION | (model.stopScanEnabled ? MF_ENABLED : MF_GRAYED));
     for (int i = 0; i < kPresetCount; ++i) {
         ModifyMenuA(presets, (UINT)i, MF_BYPOSITION | MF_STRING, (UINT_PTR)(IDC_PRESET_1 + i),

@@ -109,7 +109,7 @@ TEST_CASE(kGroup, tray_start_hides_the_window_and_icon_clicks_toggle_the_radio) 
     CHECK(clickControl(t.window, IDC_EXIT));
     CHECK_SHOWN(t.window, false);
     CHECK_EQ(static_cast<long long>(waitForExit(t.program, 300)), STILL_ACTIVE);
-    CHECK(trayIconExists(t.window, kTrayIconId));
+    CHECK(trayIconExists(t.window, ID_TRAY_ICON));
 
     // The menu's Exit ends the program, removes the icon and saves radio.ini
     // with the radio off.
@@ -117,7 +117,7 @@ TEST_CASE(kGroup, tray_start_hides_the_window_and_icon_clicks_toggle_the_radio) 
     postClick(t.window, IDM_EXIT);
     CHECK_ENDS_WRITING(t, trayExample({kRadioOff}));
     CHECK_ICON_COLOUR(icon, kIconGone);
-    CHECK(!trayIconExists(window, kTrayIconId));
+    CHECK(!trayIconExists(window, ID_TRAY_ICON));
     CHECK_CARD_LOG(t.dir, log);
 }
 
@@ -199,7 +199,7 @@ TEST_CASE(kGroup, options_from_the_tray_menu_removing_the_icon_shows_the_window)
     if (!PICK_FROM_TRAY_MENU(t, kPickOptions)) return;
     if (!setRunInTray(t, dialogOf(t, kOptionsCaption, E2E_HERE), false, E2E_HERE)) return;
     CHECK_SHOWN(t.window, true);
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
     CHECK_ICON_COLOUR(icon, kIconGone);
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
     CHECK_TIP(t.window, IDC_EXIT, "Exit Tunrix");
@@ -505,14 +505,14 @@ TEST_CASE(kNt3Group, nt3_shows_no_icon_and_ignores_tray_messages) {
     const std::string file = trayExample();  // asks for the tray
     if (!startShown(t, file, E2E_HERE)) return;
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
     CHECK(wineTrayIcons().size() == before.size());
     CHECK_PANEL(t.window, "1011", true, 5);
     // Neither press of the icon's mouse messages does anything: no menu, no
     // power toggle.
     movePointer(kMenuPoint.x, kMenuPoint.y);
-    PostMessageA(t.window, kTrayMessage, kTrayIconId, WM_RBUTTONDOWN);
-    PostMessageA(t.window, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
+    PostMessageA(t.window, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONDOWN);
+    PostMessageA(t.window, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_LBUTTONDOWN);
     SYNC_BY_VOLUME_UP(t);
     CHECK(waitForNoMenu(t.program.processId, 0));
     CHECK_CARD_LOG(t.dir, {kVolumeUpLine});

@@ -54,7 +54,7 @@ TEST_CASE("nt351", nt3_runs_without_tray_even_when_the_file_asks_for_it) {
     const std::string ini = example({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}});
     if (!startShown(t, ini, E2E_HERE)) return;
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
     CHECK_PANEL(t.window, "1011", true, 5);
     // Exit ends the program instead of hiding the window.
     CHECK_EXIT_WRITES(t, ini);
@@ -87,7 +87,7 @@ TEST_CASE("nt40", start_with_radio_on_sends_nothing_and_shows_the_station) {
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
     CHECK_CAPTION(t.window, IDC_SCAN, "Preset &Scan");
     CHECK_CAPTION(t.window, IDC_POWER, "&Power");
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
     Sleep(300);
     CHECK_NO_CARD_LOG(t);
 }

@@ -166,7 +166,7 @@ TEST_CASE("timed", options_cancel_changes_nothing) {
     CHECK_TITLE(t.window, "Tunrix - Oldies");
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
     Sleep(300);
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
 
     dialog = openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE);
     if (!dialog) return;
@@ -180,11 +180,11 @@ TEST_CASE("timed", options_cancel_changes_nothing) {
 TEST_CASE("timed", options_run_in_tray_adds_and_removes_the_icon) {
     Tunrix t;
     if (!startShown(t, kExampleIni, E2E_HERE)) return;
-    CHECK(!trayIconExists(t.window, kTrayIconId));
+    CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
     CHECK_TIP(t.window, IDC_EXIT, "Exit Tunrix");
 
     if (!setRunInTray(t, openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE), true, E2E_HERE)) return;
-    CHECK_TRAY_ICON(t.window, kTrayIconId, true);
+    CHECK_TRAY_ICON(t.window, ID_TRAY_ICON, true);
     CHECK_CAPTION(t.window, IDC_EXIT, "&Hide");
     CHECK_TIP(t.window, IDC_EXIT, "Hide Console");
 
@@ -196,12 +196,12 @@ TEST_CASE("timed", options_run_in_tray_adds_and_removes_the_icon) {
     CHECK_SHOWN(t.window, true);
 
     if (!setRunInTray(t, openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE), false, E2E_HERE)) return;
-    CHECK_TRAY_ICON(t.window, kTrayIconId, false);
+    CHECK_TRAY_ICON(t.window, ID_TRAY_ICON, false);
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
 
     // On again, and the popup menu's Exit saves the tray state.
     if (!setRunInTray(t, openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE), true, E2E_HERE)) return;
-    CHECK_TRAY_ICON(t.window, kTrayIconId, true);
+    CHECK_TRAY_ICON(t.window, ID_TRAY_ICON, true);
     postClick(t.window, IDM_EXIT);
     CHECK_ENDS_WRITING(t, example({{"[TRAY STATUS]\n0", "[TRAY STATUS]\n1"}}));
 }
@@ -217,7 +217,7 @@ TEST_CASE("timed", options_removing_the_icon_while_hidden_shows_the_window) {
     CHECK(!IsWindowVisible(t.window));
     if (!setRunInTray(t, openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE), false, E2E_HERE)) return;
     CHECK_SHOWN(t.window, true);
-    CHECK_TRAY_ICON(t.window, kTrayIconId, false);
+    CHECK_TRAY_ICON(t.window, ID_TRAY_ICON, false);
     CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
     CHECK_EXIT_WRITES(t, quietExample());
 }
@@ -465,7 +465,7 @@ TEST_CASE("timed-nt351", options_never_turn_the_tray_on_without_a_notification_a
     for (int round = 0; round < 2; ++round) {
         if (!setRunInTray(t, openDialog(t, IDC_OPTIONS, kOptionsCaption, E2E_HERE), true, E2E_HERE)) return;
         Sleep(300);
-        CHECK(!trayIconExists(t.window, kTrayIconId));
+        CHECK(!trayIconExists(t.window, ID_TRAY_ICON));
         CHECK_CAPTION(t.window, IDC_EXIT, "E&xit");
     }
     // Exit still ends the program; the file keeps the tray status it had.

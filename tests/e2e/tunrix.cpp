@@ -100,7 +100,7 @@ bool startInTray(Tunrix& t, const std::string& ini, Where where, HWND* icon) {
     const std::vector<HWND> before = wineTrayIcons();
     if (!startTunrix(t, ini, false, where)) return false;
     // The icon is added at the end of the window's initialisation.
-    if (!check(waitUntil([&]() { return trayIconExists(t.window, kTrayIconId); }, 5000),
+    if (!check(waitUntil([&]() { return trayIconExists(t.window, ID_TRAY_ICON); }, 5000),
                "the shell knows the tray icon", where))
         return false;
     if (icon) *icon = newTrayIcon(before);
@@ -250,12 +250,12 @@ void checkExitWrites(Tunrix& t, const std::string& ini, Where where) {
 
 bool sendTrayMouse(Tunrix& t, UINT mouseMessage) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(t.window, kTrayMessage, kTrayIconId, mouseMessage, SMTO_NORMAL, 10000, &result) != 0;
+    return SendMessageTimeoutA(t.window, WM_TRAY_CALLBACK, ID_TRAY_ICON, mouseMessage, SMTO_NORMAL, 10000, &result) != 0;
 }
 
 HWND openTrayMenu(Tunrix& t) {
     movePointer(kMenuPoint.x, kMenuPoint.y);
-    PostMessageA(t.window, kTrayMessage, kTrayIconId, WM_RBUTTONDOWN);
+    PostMessageA(t.window, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONDOWN);
     return waitForMenu(t.program.processId, 5000);
 }
 

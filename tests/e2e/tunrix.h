@@ -14,9 +14,6 @@
 
 namespace e2e {
 
-// The notification icon's id and the message it sends the main window.
-enum { kTrayIconId = 200, kTrayMessage = 1224 };
-
 // A started tunrix in its own folder; window is the main window once found.
 struct Tunrix {
     RunningProgram program;

@@ -9,14 +9,14 @@
 
 namespace {
 
-using StepFn = void (*)(char*, RadioSettings&);
+using StepFn = void (*)(char*, char*);
 
 std::string step(StepFn fn, const char* from) {
-    RadioSettings settings{};
+    char lastStation[kFrequencyTextSize] = {};
     char current[kFrequencyTextSize] = {};
     std::snprintf(current, sizeof current, "%s", from);
-    fn(current, settings);
-    EXPECT_STREQ(current, settings.lastStation()) << "from " << from;
+    fn(current, lastStation);
+    EXPECT_STREQ(current, lastStation) << "from " << from;
     return current;
 }
 
@@ -136,32 +136,32 @@ TEST(Stepping, WrapPointsAcrossTheBand) {
 }
 
 TEST(Stepping, FullFineCyclesVisitEveryTenthOnce) {
-    RadioSettings settings{};
+    char lastStation[kFrequencyTextSize] = {};
     char current[kFrequencyTextSize] = "087.5";
     for (int tenths = 876; tenths <= 1079; ++tenths) {
-        fineUp(current, settings);
+        fineUp(current, lastStation);
         char expected[kFrequencyTextSize];
         std::snprintf(expected, sizeof expected, "%05.1f", tenths / 10.0);
         ASSERT_STREQ(current, expected);
-        ASSERT_STREQ(settings.lastStation(), expected);
+        ASSERT_STREQ(lastStation, expected);
     }
-    fineUp(current, settings);
+    fineUp(current, lastStation);
     EXPECT_STREQ(current, "087.5");
 
     std::snprintf(current, sizeof current, "108.0");
     for (int tenths = 1079; tenths >= 876; --tenths) {
-        fineDown(current, settings);
+        fineDown(current, lastStation);
         char expected[kFrequencyTextSize];
         std::snprintf(expected, sizeof expected, "%05.1f", tenths / 10.0);
         ASSERT_STREQ(current, expected);
     }
-    fineDown(current, settings);
+    fineDown(current, lastStation);
     EXPECT_STREQ(current, "108.0");
 }
 
 TEST(Stepping, CurrentFrequencyMayBeTheLastStationItself) {
-    RadioSettings settings{};
-    std::snprintf(settings.lastStation(), kFrequencyTextSize, "099.9");
-    fineUp(settings.lastStation(), settings);
-    EXPECT_STREQ(settings.lastStation(), "100.0");
+    char lastStation[kFrequencyTextSize] = {};
+    std::snprintf(lastStation, kFrequencyTextSize, "099.9");
+    fineUp(lastStation, lastStation);
+    EXPECT_STREQ(lastStation, "100.0");
 }

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "settings/options.h"
-#include "tests/unit/timed_fake_platform.h"
+#include "tests/unit/timed_fixture.h"
 
 namespace {
+
+// The dialog as the main window runs it: on the Program's settings and tray choice.
+OptionsTarget targetOf(Program& p) { return {p.settings, p.window.runInTray, p.window.noTrayMode == 0}; }
 
 void fillSettings(RadioSettings& s) {
     s.ioPort = kPort20F;
@@ -38,7 +41,7 @@ TEST(OptionsDialogOpening, ChecksAndFillsFromTheSettings) {
         f.program.window.runInTray = c.runInTray;
         f.program.window.noTrayMode = c.noTray;
         OptionsDialogFields fields;
-        optionsDialogOpening(f.program, fields);
+        optionsDialogOpening(targetOf(f.program), fields);
         EXPECT_EQ(fields.port20C, c.port20C) << c.port;
         EXPECT_EQ(fields.port30C, c.port30C) << c.port;
         EXPECT_EQ(fields.seconds, c.seconds);
@@ -63,7 +66,7 @@ TEST(OptionsDialogOk, StoresChoicesAndPortWithoutValidating) {
         TimedFixtureProgram f;
         fillSettings(f.program.settings);
         OptionsDialogFields fields;
-        optionsDialogOpening(f.program, fields);
+        optionsDialogOpening(targetOf(f.program), fields);
         fields.port20C = c.port20C;
         fields.port30C = c.port30C;
         fields.seconds = c.seconds;
@@ -71,7 +74,7 @@ TEST(OptionsDialogOk, StoresChoicesAndPortWithoutValidating) {
         fields.buttonBeeps = false;
         fields.titleBar = false;
         snprintf(fields.frequency[4], kOptionsFieldSize, "%s", "not a frequency");
-        optionsDialogOk(f.program, fields);
+        optionsDialogOk(targetOf(f.program), fields);
         EXPECT_EQ(f.program.settings.ioPort, c.port);
         EXPECT_EQ(f.program.settings.presetCycleFlag, c.cycleFlag);
         EXPECT_EQ(f.program.settings.buttonBeeps, 0);
@@ -89,9 +92,9 @@ TEST(OptionsDialogOk, RunInTrayIsNeverSetWithoutATray) {
             f.program.window.noTrayMode = noTray;
             f.program.window.runInTray = !checked;
             OptionsDialogFields fields;
-            optionsDialogOpening(f.program, fields);
+            optionsDialogOpening(targetOf(f.program), fields);
             fields.runInTray = checked;
-            optionsDialogOk(f.program, fields);
+            optionsDialogOk(targetOf(f.program), fields);
             EXPECT_EQ(f.program.window.runInTray, (checked && !noTray) ? 1 : 0) << noTray << checked;
         }
     }
@@ -101,7 +104,7 @@ TEST(OptionsDialogOk, CopiesAreBoundedToTheStoredWidths) {
     TimedFixtureProgram f;
     fillSettings(f.program.settings);
     OptionsDialogFields fields;
-    optionsDialogOpening(f.program, fields);
+    optionsDialogOpening(targetOf(f.program), fields);
     const std::string longText(kOptionsFieldSize - 1, 'x');
     for (int i = 0; i < kPresetCount; ++i) {
         snprintf(fields.frequency[i], kOptionsFieldSize, "%s", longText.c_str());
@@ -109,7 +112,7 @@ TEST(OptionsDialogOk, CopiesAreBoundedToTheStoredWidths) {
     }
     snprintf(fields.description[2], kOptionsFieldSize, "%s", "");
     snprintf(fields.cycleDuration, kOptionsFieldSize, "%s", "12345");
-    optionsDialogOk(f.program, fields);
+    optionsDialogOk(targetOf(f.program), fields);
     const RadioSettings& s = f.program.settings;
     for (int i = 0; i < kPresetCount; ++i) {
         EXPECT_EQ(std::string(s.presets.slot[i].frequency), std::string(9, 'x')) << i;
@@ -128,8 +131,8 @@ TEST(OptionsDialogOk, OpeningThenOkKeepsValidSettings) {
     f.program.window.runInTray = 1;
     const RadioSettings before = f.program.settings;
     OptionsDialogFields fields;
-    optionsDialogOpening(f.program, fields);
-    optionsDialogOk(f.program, fields);
+    optionsDialogOpening(targetOf(f.program), fields);
+    optionsDialogOk(targetOf(f.program), fields);
     const RadioSettings& s = f.program.settings;
     EXPECT_EQ(s.ioPort, before.ioPort);
     EXPECT_EQ(s.titleBarFlag, before.titleBarFlag);

@@ -11,12 +11,6 @@
 
 namespace {
 
-RadioSettings settingsAt(uint16_t port) {
-    RadioSettings settings{};
-    settings.ioPort = port;
-    return settings;
-}
-
 // The four writes of one bit, as the card's clock and data lines see them.
 void expectBits(const std::vector<PortEvent>& events, std::size_t start, uint16_t port,
                 const std::vector<int>& bits) {
@@ -40,8 +34,8 @@ const std::vector<int> kTailA0 = {0, 0, 0, 0, 0, 1, 0, 1};
 TEST(PortProtocol, Tune088WritesFrameThenZeroWaitAndPlaying) {
     RecordingPortIo io;
     FakeSystemServices system;
-    const RadioSettings settings = settingsAt(0x20F);
-    tuneToFrequency(io, settings, "088.0", system);
+    const uint16_t port = 0x20F;
+    tuneToFrequency(io, port, "088.0", system);
 
     // 96 bit-transfer writes, 0x00, the wait, 0xC8: 98 writes and one wait.
     ASSERT_EQ(io.events.size(), 99u);
@@ -56,13 +50,13 @@ TEST(PortProtocol, Tune088WritesFrameThenZeroWaitAndPlaying) {
 TEST(PortProtocol, Tune100SendsWord0x114C) {
     RecordingPortIo io;
     FakeSystemServices system;
-    tuneToFrequency(io, settingsAt(0x20F), "100.0", system);
+    tuneToFrequency(io, 0x20F, "100.0", system);
     expectBits(io.events, 0, 0x20F, {0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 0, 0});
 }
 
 TEST(PortProtocol, PowerOffSendsWordOf088ThenZeroAndOffWithoutWait) {
     RecordingPortIo io;
-    powerOffCard(io, settingsAt(0x20F));
+    powerOffCard(io, 0x20F);
     ASSERT_EQ(io.events.size(), 98u);
     expectBits(io.events, 0, 0x20F, kWord088);
     expectBits(io.events, 64, 0x20F, kTailA0);
@@ -72,12 +66,12 @@ TEST(PortProtocol, PowerOffSendsWordOf088ThenZeroAndOffWithoutWait) {
 
 TEST(PortProtocol, VolumeStepsAreTwoBytesAroundOneWait) {
     struct Case {
-        void (*step)(PortIo&, const RadioSettings&);
+        void (*step)(PortIo&, uint16_t);
         uint8_t pressed;
     } cases[] = {{volumeUp, 0x88}, {volumeDown, 0x48}};
     for (const Case& c : cases) {
         RecordingPortIo io;
-        c.step(io, settingsAt(0x30F));
+        c.step(io, 0x30F);
         const std::vector<PortEvent> expected = {byteWrite(0x30F, c.pressed), wait(200),
                                                  byteWrite(0x30F, 0xC8)};
         EXPECT_EQ(io.events, expected);
@@ -87,11 +81,11 @@ TEST(PortProtocol, VolumeStepsAreTwoBytesAroundOneWait) {
 TEST(PortProtocol, EveryWriteGoesToTheConfiguredPort) {
     RecordingPortIo io;
     FakeSystemServices system;
-    const RadioSettings settings = settingsAt(0x30F);
-    tuneToFrequency(io, settings, "101.5", system);
-    powerOffCard(io, settings);
-    volumeUp(io, settings);
-    volumeDown(io, settings);
+    const uint16_t port = 0x30F;
+    tuneToFrequency(io, port, "101.5", system);
+    powerOffCard(io, port);
+    volumeUp(io, port);
+    volumeDown(io, port);
     for (const PortEvent& e : io.events) {
         if (e.kind != PortEvent::sleep) {
             EXPECT_EQ(e.port, 0x30F);
@@ -113,7 +107,7 @@ TEST(PortProtocol, TuningWordsAreCutTowardZero) {
 
         // The same word is what the frame carries, least significant bit first.
         RecordingPortIo io;
-        tuneToFrequency(io, settingsAt(0x20F), c.text, system);
+        tuneToFrequency(io, 0x20F, c.text, system);
         ASSERT_EQ(io.events.size(), 99u) << c.text;
         unsigned sent = 0;
         for (int bit = 0; bit < 16; ++bit) {
@@ -142,7 +136,7 @@ TEST(PortProtocol, RejectedTextWritesNothingAndShowsTheMessage) {
     for (const char* text : rejected) {
         RecordingPortIo io;
         FakeSystemServices system;
-        tuneToFrequency(io, settingsAt(0x20F), text, system);
+        tuneToFrequency(io, 0x20F, text, system);
         EXPECT_TRUE(io.events.empty()) << text;
         ASSERT_EQ(system.messages.size(), 1u) << text;
         EXPECT_EQ(system.messages[0].text, "Frequency out of Range!\n");

@@ -2,7 +2,7 @@
 // firing, disarming and the end of the playing time.
 #include <gtest/gtest.h>
 #include "card/port_protocol.h"
-#include "tests/unit/timed_fake_platform.h"
+#include "tests/unit/timed_fixture.h"
 #include "timed/scheduler.h"
 
 namespace {
@@ -313,7 +313,7 @@ TEST(SchedulerDialog, OkChecksInOrderAndARefusalKeepsThePreviousEvent) {
         } else {
             EXPECT_EQ(v.messageText, nullptr);   // the parser has shown its own
             EXPECT_EQ(f.platform.linesStartingWith("message"),
-                      (std::vector<std::string>{"message Frequency out of Range!\n | Error"}));
+                      (std::vector<std::string>{"message Frequency out of Range!\n|Error"}));
         }
         EXPECT_EQ(f.program.window.schedulerActive, 1);
         expectSameEvent(f.program.event, before);
@@ -363,7 +363,7 @@ TEST(SchedulerDialog, OkWithoutActivateDisarmsAndClears) {
 TEST(SchedulerCommand, RestartsThePollOrStopsIt) {
     for (int armed : {1, 0}) {
         TimedFixtureProgram f;
-        f.platform.dialog = [&](DialogId id) {
+        f.platform.onDialog = [&](DialogId id) {
             EXPECT_EQ(id, kSchedulerDialog);
             f.program.window.schedulerActive = armed;
         };
@@ -391,9 +391,9 @@ struct ArmedFixture : TimedFixtureProgram {
         int firings = 0;
         for (int second : {1, 16, 31, 46}) {
             minute.second = static_cast<int16_t>(second);
-            const size_t tunes = port.log.size();
+            const size_t tunes = port.events.size();
             schedulerPoll(program, minute);
-            if (port.log.size() != tunes) ++firings;
+            if (port.events.size() != tunes) ++firings;
         }
         return firings;
     }
@@ -409,13 +409,13 @@ TEST(FireEvent, TodayTunesStartsThePlayingTimeAndDisarms) {
     EXPECT_STREQ(f.program.settings.lastStation(), "101.5");
     EXPECT_EQ(f.program.settings.powerStatus, 1);
     EXPECT_EQ(f.platform.log, (std::vector<std::string>{
-        "redraw", "sound beep.wav", "stop 3", "start 4 5400000", "tray 1 on FM 101.5"}));
+        "redraw", "sound beep.wav", "stop 3", "start 4 5400000", "tray update on FM 101.5"}));
 
-    TimedFakePort expected;
-    TimedFakePlatform quiet;
-    tuneToFrequency(expected, f.program.settings, "101.5", quiet);
-    EXPECT_FALSE(expected.log.empty());
-    EXPECT_EQ(f.port.log, expected.log);
+    RecordingPortIo expected;
+    RecordingPlatform quiet;
+    tuneToFrequency(expected, f.program.settings.ioPort, "101.5", quiet);
+    EXPECT_FALSE(expected.events.empty());
+    EXPECT_EQ(f.port.events, expected.events);
 }
 
 TEST(FireEvent, PlayForeverLeavesTheRadioOnWithoutTimer4) {
@@ -481,25 +481,25 @@ TEST(PlayingTimeEnded, APlayingTimeLongerThanOneWindowTimerCanWaitRunsInPieces) 
               (std::vector<std::string>{"start 4 2147483647"}));
 
     f.platform.log.clear();
-    f.port.log.clear();
+    f.port.events.clear();
     playingTimeEnded(f.program);   // the first piece has run out: the radio plays on
     EXPECT_EQ(f.platform.log, (std::vector<std::string>{"start 4 2147436353"}));
-    EXPECT_TRUE(f.port.log.empty());
+    EXPECT_TRUE(f.port.events.empty());
     EXPECT_EQ(f.program.settings.powerStatus, 1);
 
     f.platform.log.clear();
     playingTimeEnded(f.program);   // the whole playing time is over
     EXPECT_EQ(f.platform.log.front(), "stop 4");
-    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_FALSE(f.port.events.empty());
     EXPECT_EQ(f.program.settings.powerStatus, 0);
 
     // The next firing starts its playing time afresh, with no stale piece.
     f.program.event.playHours = 0;
     f.program.event.playMinutes = 45;
     EXPECT_EQ(f.pollMinute(timeAt(kMonday, 8, 15, 0, 15)), 1);
-    f.port.log.clear();
+    f.port.events.clear();
     playingTimeEnded(f.program);
-    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_FALSE(f.port.events.empty());
     EXPECT_EQ(f.program.settings.powerStatus, 0);
 }
 
@@ -510,13 +510,13 @@ TEST(PlayingTimeEnded, ATickAfterTimer4WasStoppedIsIgnored) {
     for (uint32_t hours : {1193u, 1u}) {
         ArmedFixture f(kEventEvery, {timeAt(kMonday, 8, 15)}, false, hours, 2);
         EXPECT_EQ(f.pollMinute(timeAt(kMonday, 8, 15)), 1);
-        f.platform.dialog = [](DialogId) {};   // Cancel: the event stays armed
+        f.platform.onDialog = [](DialogId) {};   // Cancel: the event stays armed
         schedulerCommand(f.program);
         f.platform.log.clear();
-        f.port.log.clear();
+        f.port.events.clear();
         playingTimeEnded(f.program);
         EXPECT_TRUE(f.platform.log.empty()) << hours;
-        EXPECT_TRUE(f.port.log.empty()) << hours;
+        EXPECT_TRUE(f.port.events.empty()) << hours;
         EXPECT_EQ(f.program.settings.powerStatus, 1);
     }
 }
@@ -532,19 +532,19 @@ TEST(SchedulerPoll, TheTimerTickAsksThePlatformForTheTime) {
     ArmedFixture f(kEventEvery, {timeAt(kFriday, 18, 30)}, true);
     f.platform.now = timeAt(kFriday, 18, 29, 50);
     schedulerPollTick(f.program);
-    EXPECT_TRUE(f.port.log.empty());
+    EXPECT_TRUE(f.port.events.empty());
     f.platform.now = timeAt(kFriday, 18, 30, 5);
     schedulerPollTick(f.program);
-    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_FALSE(f.port.events.empty());
     EXPECT_STREQ(f.program.window.currentFrequency, "101.5");
 }
 
 TEST(PlayingTimeEnded, SwitchesOffAndDisarmsOnlyOneTimeEvents) {
     struct Case { EventKind kind; int noTray; std::vector<std::string> log; int activeAfter; } cases[] = {
-        {kEventToday, 0, {"stop 4", "redraw", "sound beep.wav", "tray 1 off Radio is OFF"}, 0},
+        {kEventToday, 0, {"stop 4", "redraw", "sound beep.wav", "tray update off Radio is OFF"}, 0},
         {kEventTomorrow, 1, {"stop 4", "redraw", "sound beep.wav"}, 0},
-        {kEventEvery, 0, {"stop 4", "redraw", "sound beep.wav", "tray 1 off Radio is OFF"}, 1},
-        {kEventNext, 0, {"stop 4", "redraw", "sound beep.wav", "tray 1 off Radio is OFF"}, 1},
+        {kEventEvery, 0, {"stop 4", "redraw", "sound beep.wav", "tray update off Radio is OFF"}, 1},
+        {kEventNext, 0, {"stop 4", "redraw", "sound beep.wav", "tray update off Radio is OFF"}, 1},
     };
     for (const Case& c : cases) {
         ArmedFixture f(c.kind, {timeAt(kMonday, 8, 15)}, false, 1, 0);
@@ -555,9 +555,9 @@ TEST(PlayingTimeEnded, SwitchesOffAndDisarmsOnlyOneTimeEvents) {
         EXPECT_EQ(f.platform.log, c.log) << c.kind;
         EXPECT_EQ(f.program.settings.powerStatus, 0);
         EXPECT_EQ(f.program.window.schedulerActive, c.activeAfter) << c.kind;
-        TimedFakePort expected;
-        powerOffCard(expected, f.program.settings);
-        EXPECT_EQ(f.port.log, expected.log);
+        RecordingPortIo expected;
+        powerOffCard(expected, f.program.settings.ioPort);
+        EXPECT_EQ(f.port.events, expected.events);
     }
 }
 

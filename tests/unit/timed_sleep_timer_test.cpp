@@ -1,7 +1,7 @@
 // Sleep timer: periods, the dialog's OK and opening, command 1152, timer 5.
 #include <gtest/gtest.h>
 #include "card/port_protocol.h"
-#include "tests/unit/timed_fake_platform.h"
+#include "tests/unit/timed_fixture.h"
 #include "timed/sleep_timer.h"
 #include "ui/main_window.h"
 
@@ -104,7 +104,7 @@ TEST(SleepTimerDialogOpening, ShowsTheEnteredTimeOnlyWhileArmed) {
 
 // Command 1152 with the dialog answered by `user`; returns the platform's log.
 std::vector<std::string> runSleepCommand(TimedFixtureProgram& f, const SleepTimerDialogFields* user) {
-    f.platform.dialog = [&](DialogId id) {
+    f.platform.onDialog = [&](DialogId id) {
         ASSERT_EQ(id, kSleepTimerDialog);
         if (user != nullptr) {   // OK; nullptr is Cancel
             ASSERT_TRUE(sleepTimerDialogOk(f.program, *user).close);
@@ -155,24 +155,24 @@ TEST(SleepTimerCommand, ATimeLongerThanOneWindowTimerCanWaitRunsInPieces) {
     f.platform.log.clear();
     sleepTimerExpired(f.program);   // the first piece has run out: not yet
     EXPECT_EQ(f.platform.log, (std::vector<std::string>{"start 5 372516353"}));
-    EXPECT_TRUE(f.port.log.empty());
+    EXPECT_TRUE(f.port.events.empty());
     EXPECT_EQ(f.program.settings.powerStatus, 1);
     EXPECT_EQ(f.program.window.sleepTimerActive, 1);
 
     f.platform.log.clear();
     sleepTimerExpired(f.program);   // the whole 700 hours are over
     EXPECT_EQ(f.platform.linesStartingWith("stop 5").size(), 1u);
-    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_FALSE(f.port.events.empty());
     EXPECT_EQ(f.program.settings.powerStatus, 0);
     EXPECT_EQ(f.program.window.sleepTimerActive, 0);
 
     // A later short sleep time is not followed by a stale second piece.
     f.platform.log.clear();
-    f.port.log.clear();
+    f.port.events.clear();
     const SleepTimerDialogFields shortTime = fieldsOf("0", "1", true);
     runSleepCommand(f, &shortTime);
     sleepTimerExpired(f.program);
-    EXPECT_FALSE(f.port.log.empty());
+    EXPECT_FALSE(f.port.events.empty());
     EXPECT_EQ(f.program.window.sleepTimerActive, 0);
 }
 
@@ -193,10 +193,10 @@ TEST(SleepTimerExpired, ATickAfterTimer5WasStoppedIsIgnored) {
                 runSleepCommand(f, &off);
             }
             f.platform.log.clear();
-            f.port.log.clear();
+            f.port.events.clear();
             sleepTimerExpired(f.program);
             EXPECT_TRUE(f.platform.log.empty());
-            EXPECT_TRUE(f.port.log.empty());
+            EXPECT_TRUE(f.port.events.empty());
             EXPECT_EQ(f.program.settings.powerStatus, 1);
         }
     }
@@ -215,13 +215,13 @@ TEST(SleepTimerExpired, SwitchesOffClearsTheTimeAndUpdatesTheTray) {
             sleepTimerExpired(f.program);
 
             // The switch-off goes to the card even when the radio is already off.
-            TimedFakePort expected;
-            powerOffCard(expected, f.program.settings);
-            EXPECT_FALSE(expected.log.empty());
-            EXPECT_EQ(f.port.log, expected.log);
+            RecordingPortIo expected;
+            powerOffCard(expected, f.program.settings.ioPort);
+            EXPECT_FALSE(expected.events.empty());
+            EXPECT_EQ(f.port.events, expected.events);
 
             std::vector<std::string> log = {"stop 5"};
-            if (!noTray) log.push_back("tray 1 off Radio is OFF");
+            if (!noTray) log.push_back("tray update off Radio is OFF");
             log.push_back("redraw");   // and no beep
             EXPECT_EQ(f.platform.log, log);
             EXPECT_EQ(f.program.settings.powerStatus, 0);

@@ -21,24 +21,21 @@ TEST(Jump, AcceptanceReadsEightCharacters) {
         {"        95", false, "        "},   // the number lies beyond the first 8 characters
     };
     for (const Case& c : cases) {
-        UiRig rig;
-        rig.window().jumpDisplayPending = 0;
-        EXPECT_EQ(acceptJumpText(rig.program, c.typed), c.accepted) << c.typed;
-        EXPECT_STREQ(rig.window().jumpText, c.kept) << c.typed;
-        EXPECT_EQ(rig.window().jumpAccepted, c.accepted ? 1 : 0) << c.typed;
-        EXPECT_EQ(rig.window().jumpDisplayPending, 0);
+        char accepted[kJumpTextSize];
+        const DialogVerdict verdict = acceptJumpText(c.typed, accepted);
+        EXPECT_EQ(verdict.close, c.accepted) << c.typed;
+        EXPECT_STREQ(accepted, c.kept) << c.typed;
+        EXPECT_STREQ(verdict.messageText, c.accepted ? nullptr : kInvalidJumpText) << c.typed;
+        EXPECT_STREQ(verdict.messageTitle, c.accepted ? nullptr : kInvalidJumpTitle) << c.typed;
     }
 }
 
 // A Jump dialog that types `typed` and presses OK (or Cancel when null).
 void typeInJumpDialog(UiRig& rig, const char* typed) {
-    rig.platform.onDialog = [&rig, typed](DialogId dialog) {
-        ASSERT_EQ(dialog, kJumpDialog);
-        if (typed == nullptr) {
-            cancelJump(rig.program);
-        } else {
-            ASSERT_TRUE(acceptJumpText(rig.program, typed));
-        }
+    rig.platform.onJumpDialog = [typed](char (&accepted)[kJumpTextSize]) {
+        if (typed == nullptr) return false;
+        EXPECT_TRUE(acceptJumpText(typed, accepted).close) << typed;
+        return true;
     };
 }
 
@@ -53,7 +50,6 @@ TEST(Jump, FlowMatchesPresetAndTunesTheTypedText) {
         EXPECT_EQ(rig.log, (Log{"dialog 137", "redraw", "card tune 4228"}));   // no beep, no focus
         EXPECT_EQ(rig.window().currentPresetIndex, c.index) << c.preset4;
         EXPECT_STREQ(rig.window().currentFrequency, "95");    // as typed until painted
-        EXPECT_STREQ(rig.window().jumpText, "095.0");
         EXPECT_STREQ(rig.settings().lastStation(), "101.5");  // the last station is not the Jump's
     }
 }
@@ -124,9 +120,9 @@ TEST(Jump, WhileOffSwitchesTheRadioOn) {
 
 TEST(Jump, RefusedTextAppliesNothing) {
     UiRig rig;
-    rig.platform.onDialog = [&](DialogId) {
-        EXPECT_FALSE(acceptJumpText(rig.program, "87.4"));
-        cancelJump(rig.program);   // the user gives up
+    rig.platform.onJumpDialog = [](char (&accepted)[kJumpTextSize]) {
+        EXPECT_FALSE(acceptJumpText("87.4", accepted).close);
+        return false;   // the user gives up
     };
     runJumpFlow(rig.program);
     EXPECT_EQ(rig.log, Log{"dialog 137"});

@@ -2,6 +2,7 @@
 #include <string>
 #include "settings/settings_file.h"
 #include "tests/unit/ui_test_rig.h"
+#include "radio/window_ops.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -55,15 +56,16 @@ TEST(MainWindowHelpers, WindowTitle) {
     EXPECT_EQ(std::strlen(title), 89u);
 }
 
-TEST(MainWindowHelpers, StorePresetFrequencyKeepsDescription) {
+TEST(MainWindowHelpers, StorePresetKeepsOrReplacesTheDescription) {
     UiRig rig;
     PresetTable& table = rig.settings().presets;
-    EXPECT_EQ(storePresetFrequency(table, "099.9", 3), 3);
+    EXPECT_TRUE(storePreset(rig.settings(), 3, "099.9", nullptr));
     EXPECT_STREQ(table.slot[3].frequency, "099.9");
     EXPECT_STREQ(table.slot[3].description, "Station 4");
-    storePresetFrequency(table, "123456789012", 4);   // cut to the field
+    storePreset(rig.settings(), 4, "123456789012", "two\r\nlines");   // cut to the field
     EXPECT_STREQ(table.slot[4].frequency, "123456789");
-    storePresetFrequency(table, "099.9", 10);         // not a preset: nothing written
+    EXPECT_STREQ(table.slot[4].description, "two  lines");
+    EXPECT_FALSE(storePreset(rig.settings(), 10, "099.9", nullptr));   // not a preset: nothing written
     EXPECT_STREQ(rig.settings().lastStation(), "101.5");
 }
 
@@ -219,10 +221,31 @@ TEST(MainWindowCommands, PowerOffStopsScanMemoryAndSleepTimer) {
 }
 
 TEST(MainWindowCommands, NotificationCodesAndForeignCommandsAreNotHandled) {
-    for (unsigned command : {0x10000u | 1000u, 0x10000u | 2u, 0x50000u | 1033u, 1124u, 1152u, 3u, 1012u}) {
+    for (unsigned command : {0x10000u | 1000u, 0x10000u | 2u, 0x50000u | 1033u, 0x10000u | 1124u, 3u, 1012u}) {
         UiRig rig;
         EXPECT_FALSE(onMainCommand(rig.program, command)) << command;
         EXPECT_TRUE(rig.log.empty()) << command;
+    }
+}
+
+// The core routes the timed features' commands and every timer tick itself.
+TEST(MainWindowCommands, TimedCommandsAndTimerTicksReachTheirFeatures) {
+    struct Case { unsigned command; int timer; Log expected; };
+    const Case cases[] = {
+        {1124, 0, {"dialog 200", "stop 3", "redraw"}},   // scheduler left disarmed
+        {1152, 0, {"dialog 202", "stop 5", "redraw"}},   // sleep timer left off
+        {0, kScanTimer, {"redraw", "focus 1000", "card tune 3948"}},
+        {0, kMemoryTimer, {"stop 2", "redraw"}},
+        {0, kSchedulerPollTimer, {}},   // disarmed: nothing
+        {0, kPlayingTimeTimer, {}},     // not running: nothing
+        {0, kSleepTimer, {}},           // not running: nothing
+        {0, 6, {}},
+    };
+    for (const Case& c : cases) {
+        UiRig rig;
+        if (c.command != 0) EXPECT_TRUE(onMainCommand(rig.program, c.command));
+        else onMainTimer(rig.program, c.timer);
+        EXPECT_EQ(rig.log, c.expected) << c.command << " " << c.timer;
     }
 }
 
@@ -307,7 +330,8 @@ TEST(MainWindowCommands, RestoreAboutAndDisplayClick) {
     struct Point { unsigned x, y; bool opens; };
     for (Point p : {Point{13, 9, true}, Point{139, 42, true}, Point{140, 20, false}, Point{20, 43, false},
                     Point{12, 20, false}}) {
-        EXPECT_EQ(onMainLeftButtonDown(rig.program, (p.y << 16) | p.x), p.opens) << p.x << "," << p.y;
+        EXPECT_EQ(onPanelPress(rig.program, static_cast<int>(p.x), static_cast<int>(p.y)), p.opens)
+            << p.x << "," << p.y;
         EXPECT_EQ(rig.take(), p.opens ? Log{"dialog 137"} : Log{});
     }
 }

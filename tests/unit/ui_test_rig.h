@@ -9,15 +9,15 @@
 #include <cstring>
 #include <string>
 #include <vector>
-#include "tests/unit/fake_main_window_platform.h"
-#include "tests/unit/ui_card_log.h"
-#include "ui/program.h"
+#include "tests/unit/recording_platform.h"
+#include "tests/unit/card_log.h"
+#include "radio/program.h"
 
 using Log = std::vector<std::string>;
 
 struct UiRig {
     Log log;
-    FakeMainWindowPlatform platform{log};
+    RecordingPlatform platform{log};
     CardLogPortIo port{log};
     Program program{};
 

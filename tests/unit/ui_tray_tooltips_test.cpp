@@ -12,12 +12,12 @@ TEST(Tray, LeftClickTogglesPower) {
     rig.preset(1, "092.0");   // presets 2 and 3 alike; preset 3 was pressed
     rig.window().currentPresetIndex = 2;
     std::strcpy(rig.window().currentFrequency, "092.0");
-    onTrayCallback(rig.program, 513);
+    onTrayButton(rig.program, TrayButton::leftDown);
     EXPECT_EQ(rig.take(), (Log{"redraw", "sound beep.wav", "card off", "tray update off Radio is OFF"}));
     EXPECT_EQ(rig.settings().powerStatus, 0);
     EXPECT_STREQ(rig.settings().lastStation(), "092.0");
 
-    onTrayCallback(rig.program, 513);
+    onTrayButton(rig.program, TrayButton::leftDown);
     EXPECT_EQ(rig.take(), (Log{"sound beep.wav", "redraw", "card tune 4108", "tray update on FM 092.0"}));
     EXPECT_EQ(rig.settings().powerStatus, 1);
     // The station and the preset number stay as they were.
@@ -28,7 +28,7 @@ TEST(Tray, LeftClickTogglesPower) {
 TEST(Tray, ToggleLeavesScanRunning) {
     UiRig rig;
     rig.window().scanActive = 1;
-    onTrayCallback(rig.program, 513);
+    onTrayButton(rig.program, TrayButton::leftDown);
     EXPECT_EQ(rig.log, (Log{"redraw", "card off", "tray update off Radio is OFF"}));
     EXPECT_EQ(rig.window().scanActive, 1);
     EXPECT_EQ(rig.settings().powerStatus, 0);
@@ -36,10 +36,11 @@ TEST(Tray, ToggleLeavesScanRunning) {
 
 TEST(Tray, RightClickShowsMenuOtherMessagesIgnored) {
     UiRig rig;
-    for (unsigned message : {512u, 514u, 515u, 517u, 518u, 519u, 1u}) onTrayCallback(rig.program, message);
+    onTrayButton(rig.program, TrayButton::other);   // moves, releases, double clicks
     EXPECT_TRUE(rig.log.empty());
-    onTrayCallback(rig.program, 516);
+    onTrayButton(rig.program, TrayButton::rightDown);
     EXPECT_EQ(rig.log, (Log{"foreground", "traymenu"}));
+    EXPECT_STREQ(rig.platform.lastTrayMenu.presetText[0], "(1) [088.0]");   // the model is handed over
     EXPECT_EQ(rig.settings().powerStatus, 1);
 }
 
@@ -50,7 +51,8 @@ TEST(Tray, NoTrayModeIgnoresEveryIconMessage) {
         UiRig rig;
         rig.window().noTrayMode = 1;
         rig.settings().powerStatus = power;
-        for (unsigned message : {513u, 516u, 515u, 512u}) onTrayCallback(rig.program, message);
+        for (TrayButton button : {TrayButton::leftDown, TrayButton::rightDown, TrayButton::other})
+            onTrayButton(rig.program, button);
         EXPECT_TRUE(rig.log.empty()) << power;
         EXPECT_EQ(rig.settings().powerStatus, power);
     }

@@ -37,12 +37,6 @@ struct LogFile {
     }
 };
 
-RadioSettings settingsAt(uint16_t port) {
-    RadioSettings settings{};
-    settings.ioPort = port;
-    return settings;
-}
-
 void replay(const std::vector<PortEvent>& events, PortIo& io) {
     for (const PortEvent& e : events) {
         switch (e.kind) {
@@ -57,7 +51,7 @@ void replay(const std::vector<PortEvent>& events, PortIo& io) {
 std::vector<PortEvent> tuneTranscript(const char* text) {
     RecordingPortIo io;
     FakeSystemServices system;
-    tuneToFrequency(io, settingsAt(0x20F), text, system);
+    tuneToFrequency(io, 0x20F, text, system);
     return io.events;
 }
 
@@ -68,8 +62,8 @@ TEST(VirtualCard, DecodesEveryOperationAndLogsIt) {
     g_sleeps.clear();
     VirtualCard card(recordSleep, log.path.c_str());
     FakeSystemServices system;
-    const RadioSettings at20f = settingsAt(0x20F);
-    const RadioSettings at30f = settingsAt(0x30F);
+    const uint16_t at20f = 0x20F;
+    const uint16_t at30f = 0x30F;
 
     struct Step {
         std::function<void()> run;
@@ -152,8 +146,8 @@ TEST(VirtualCard, ReportsFaultsAndKeepsItsState) {
         LogFile log;
         VirtualCard card(nullptr, log.path.c_str());
         FakeSystemServices system;
-        tuneToFrequency(card, settingsAt(0x20F), "088.0", system);
-        volumeUp(card, settingsAt(0x20F));
+        tuneToFrequency(card, 0x20F, "088.0", system);
+        volumeUp(card, 0x20F);
         replay(c.events, card);
         EXPECT_STREQ(card.lastLogLine(), c.line);
         EXPECT_EQ(card.errorCount(), 1);
@@ -161,7 +155,7 @@ TEST(VirtualCard, ReportsFaultsAndKeepsItsState) {
         EXPECT_TRUE(card.playing());
         EXPECT_EQ(card.volumeSteps(), 1);
         // The card takes the next sound operation as usual.
-        tuneToFrequency(card, settingsAt(0x20F), "100.0", system);
+        tuneToFrequency(card, 0x20F, "100.0", system);
         EXPECT_STREQ(card.lastLogLine(), "0x20f tune 4428 100.000");
         EXPECT_EQ(log.text(), "0x20f tune 3948 88.000\n0x20f volume up\n" + std::string(c.line) +
                                   "\n0x20f tune 4428 100.000\n");

@@ -1,7 +1,7 @@
 // The one scheduled event of a run (kept in memory only, never in radio.ini).
 #pragma once
 #include <cstdint>
-#include "timed/local_time.h"
+#include "radio/local_time.h"
 
 enum EventKind : int16_t { kEventToday = 0, kEventTomorrow = 1, kEventEvery = 2, kEventNext = 3 };
 

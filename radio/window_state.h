@@ -1,6 +1,6 @@
-// The run-time state of the main window and the numeric ids that the main
-// window's commands, timers and messages use.
+// The run-time state of the main window, its display rectangle and its timers.
 #pragma once
+#include <cstdint>
 #include "settings/radio_settings.h"
 
 struct MainWindowState {
@@ -16,10 +16,6 @@ struct MainWindowState {
     // Set by an accepted Jump: the display shows currentFrequency instead of
     // the record of currentPresetIndex until a command changes the station.
     int jumpDisplayPending;
-    char jumpText[kFrequencyTextSize];   // the Jump dialog's field, at most 8 characters
-    // Set by the Jump dialog when OK accepts jumpText; tells the Jump flow
-    // that the dialog was not cancelled.
-    int jumpAccepted;
 };
 
 // Client-pixel rectangle of the frequency display (right and bottom exclusive).
@@ -35,4 +31,6 @@ inline bool insideDisplayRect(int x, int y) {
 enum TimerId { kScanTimer = 1, kMemoryTimer = 2, kSchedulerPollTimer = 3,
                kPlayingTimeTimer = 4, kSleepTimer = 5 };
 
-constexpr unsigned kTrayCallbackMessage = 1224;   // WM_USER + 200
+// Window timers cannot wait longer than this (USER_TIMER_MAXIMUM); longer
+// periods are capped or run in pieces instead of wrapping round.
+constexpr uint32_t kMaxTimerPeriodMs = 0x7FFFFFFF;
