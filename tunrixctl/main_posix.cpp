@@ -61,12 +61,6 @@ struct LinuxHost : CtlHost {
     void err(const char* text) override { std::fputs(text, stderr); }
 
     bool openRealCard(std::string& why) override {
-        // Set-uid would hand port access to whoever runs the program; the
-        // capability on the file is the way to give it to one program only.
-        if (getuid() != geteuid() || getgid() != getegid()) {
-            why = "tunrixctl must not be set-uid; instead: sudo setcap cap_sys_rawio+ep $(command -v tunrixctl)";
-            return false;
-        }
 #if TUNRIX_HAS_PORT_IO
         for (unsigned port : kCardPorts) {
             if (ioperm(port, 1, 1) == 0) continue;
@@ -142,6 +136,13 @@ struct LinuxHost : CtlHost {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Set-uid would hand root's files and ports to whoever runs the program;
+    // the capability on the file is the way to give it port access alone.
+    if (getuid() != geteuid() || getgid() != getegid()) {
+        std::fputs("tunrixctl: must not be set-uid; instead: "
+                   "sudo setcap cap_sys_rawio+ep $(command -v tunrixctl)\n", stderr);
+        return kCtlNoPortAccess;
+    }
     LinuxHost host;
     const int status = runTunrixctl(argc, argv, host);
     std::fflush(stdout);
