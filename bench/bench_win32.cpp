@@ -153,14 +153,16 @@ void printClicks(const char* condition, const std::vector<double>& delays) {
                 later.size());
 }
 
-// What the pointer rests on, as "class" of the window under it.
+// The class and text of the window under the pointer. GetWindowTextA reads
+// another process's window without a message, so a busy program still answers.
 std::string underPointer() {
     POINT at;
     GetCursorPos(&at);
     HWND below = WindowFromPoint(at);
     if (!below) return "nothing";
-    std::string text = windowText(below);
-    return className(below) + (text.empty() ? "" : " \"" + text + "\"");
+    char text[64] = "";
+    GetWindowTextA(below, text, sizeof text);
+    return className(below) + (text[0] ? std::string(" \"") + text + "\"" : std::string());
 }
 
 }  // namespace
