@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     const std::string minimal = option("minimal");
     const std::string minimalDlls = option("minimal-dlls");
     const std::string beepWav = option("beep");
-    const int starts = intOption("starts", 5);
+    const int starts = intOption("starts", 15);
     const int clicks = intOption("clicks", 11);
     const int idleSeconds = intOption("idle-seconds", 60);
     const int hoverSeconds = intOption("hover-seconds", 30);

@@ -2,7 +2,9 @@
 # `make bench`: measures tunrix-virtual.exe against the two minimal dialog
 # programs under Wine on a private X display, in a fresh prefix where the
 # driver is present. Set BENCH_IDLE_SECONDS to shorten the idle measure
-# (default 60) and BENCH_HOVER_SECONDS the pointer-on-a-button one (default 30).
+# (default 60), BENCH_HOVER_SECONDS the pointer-on-a-button one (default 30)
+# and BENCH_STARTS the start-ups of each program (default 15: single starts
+# under Wine vary by tens of milliseconds).
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/wine-env.sh"
@@ -39,4 +41,5 @@ echo "wine $(wine --version 2>/dev/null), $(uname -m), $(nproc) cores"
 wine "$BENCH" "--tunrix=$(win_path "$TMP/bin/$(basename "$TUNRIX")")" \
     "--minimal=$(win_path "$MINIMAL")" "--minimal-dlls=$(win_path "$MINIMAL_DLLS")" \
     "--beep=$(win_path "$BEEP")" "--work=$(win_path "$TMP/work")" \
-    "--idle-seconds=${BENCH_IDLE_SECONDS:-60}" "--hover-seconds=${BENCH_HOVER_SECONDS:-30}" 2>&1 | tr -d '\r'
+    "--idle-seconds=${BENCH_IDLE_SECONDS:-60}" "--hover-seconds=${BENCH_HOVER_SECONDS:-30}" \
+    "--starts=${BENCH_STARTS:-15}" 2>&1 | tr -d '\r'
