@@ -215,7 +215,7 @@ int main(int argc, char** argv) {
         std::printf("tunrix did not show its window; no figures\n");
         return 1;
     }
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    parkPointer();
     const std::string parkedOn = underPointer();
     Sleep(2000);  // let the start-up paints settle before idling
     double idleStart[3] = {cpuMs(radio), cpuMs(yardstick), cpuMs(yardstickDlls)};
@@ -226,16 +226,15 @@ int main(int argc, char** argv) {
                                          memoryOf(yardstickDlls.process)};
 
     // The pointer resting on a button: its tooltip control watches the pointer.
-    RECT button = {};
-    GetWindowRect(GetDlgItem(window, kMemoryButton), &button);
-    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    const POINT button = centreOf(GetDlgItem(window, kMemoryButton));
+    movePointer(button.x, button.y);
     const std::string hoverOn = underPointer();
     Sleep(1000);
     double hoverStart = cpuMs(radio);
     Sleep(hoverSeconds * 1000);
     double hoverCpu = cpuMs(radio) - hoverStart;
     double totalCpu[3] = {cpuMs(radio), cpuMs(yardstick), cpuMs(yardstickDlls)};
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    parkPointer();
     runCleanups();
 
     const double ts = median(tunrixStart), ms = median(minimalStart), ds = median(dllsStart);
