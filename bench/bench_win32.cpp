@@ -177,14 +177,21 @@ int main(int argc, char** argv) {
     const std::string minimal = option("minimal");
     const std::string minimalDlls = option("minimal-dlls");
     const std::string beepWav = option("beep");
+    const std::string compare = option("compare");  // another build of tunrix, for start-up side by side
     const int starts = intOption("starts", 15);
     const int clicks = intOption("clicks", 11);
     const int idleSeconds = intOption("idle-seconds", 60);
     const int hoverSeconds = intOption("hover-seconds", 30);
 
     // Start-up, alternating the three programs so all meet the same conditions.
-    std::vector<double> tunrixStart, minimalStart, dllsStart;
+    std::vector<double> tunrixStart, minimalStart, dllsStart, compareStart;
     for (int i = 0; i < starts; ++i) {
+        if (!compare.empty()) {
+            RunningProgram other;
+            double o = startToShown(compare, "Tunrix", other, nullptr);
+            runCleanups();
+            if (o >= 0) compareStart.push_back(o);
+        }
         RunningProgram a, b, c;
         double t = startToShown(tunrix, "Tunrix", a, nullptr);
         runCleanups();
@@ -249,6 +256,14 @@ int main(int argc, char** argv) {
                 df, mf > 0 ? tf / mf : 0.0, df > 0 ? tf / df : 0.0);
     std::printf("  (%d starts each, alternating; %zu, %zu and %zu saw the window)\n", starts, tunrixStart.size(),
                 minimalStart.size(), dllsStart.size());
+    if (!compare.empty()) {
+        const double cs = median(compareStart), cf = fastest(compareStart);
+        std::printf("%-44s %9.1f %9s %9s %8.2f %8.2f\n", "the other tunrix (--compare), median (ms)", cs, "", "",
+                    ms > 0 ? cs / ms : 0.0, ds > 0 ? cs / ds : 0.0);
+        std::printf("%-44s %9.1f %9s %9s %8.2f %8.2f\n", "the other tunrix (--compare), fastest (ms)", cf, "", "",
+                    mf > 0 ? cf / mf : 0.0, df > 0 ? cf / df : 0.0);
+        std::printf("  (started in turn with the three above; %zu saw the window)\n", compareStart.size());
+    }
     double kb[3];
     for (int i = 0; i < 3; ++i) kb[i] = memory[i].WorkingSetSize / 1024.0;
     std::printf("%-44s %9.0f %9.0f %9.0f %8.2f %8.2f\n", "working set at rest (KB)", kb[0], kb[1], kb[2],
