@@ -1,6 +1,7 @@
 #!/bin/sh
 # Checks the release zip: exactly the files a user needs, programs that import
-# only the system DLLs every Windows NT has, and the size of tunrix.exe.
+# only functions checked to exist on Windows NT 4.0 (scripts/nt4-imports.txt),
+# and the size of tunrix.exe.
 set -e
 cd "$(dirname "$0")/.."
 
@@ -17,17 +18,27 @@ expected="INSTALL.TXT README.TXT beep.wav radio.ini tonecheck.exe tunrix.exe"
 actual=$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')
 check "zip holds exactly: $expected (has: $actual)" [ "$actual" = "$expected" ]
 
-allowed="KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll COMCTL32.dll WINMM.dll ADVAPI32.dll msvcrt.dll"
+# imports <objdump> <exe>: each import of the program as "DLL FUNCTION", the
+# DLL in capitals; an import by ordinal shows as #NUMBER.
+imports() {
+    $1 -p "$2" | awk '/^The Import Tables/ { inside = 1; next }
+        inside && /^[^ \t]/ { inside = 0 }
+        inside && /^\tDLL Name: / { dll = toupper($3); next }
+        inside && dll != "" && /^\t[0-9a-f]+\t/ { print dll, ($3 == "<none>" || NF < 3 ? "#" $2 : $3) }'
+}
 for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe \
            build/x86_64/ui/tunrix.exe build/x86_64/tonecheck/tonecheck.exe; do
-    case $exe in build/i686/*) objdump=i686-w64-mingw32-objdump ;; *) objdump=x86_64-w64-mingw32-objdump ;; esac
-    for dll in $($objdump -p "$exe" | sed -n 's/^\tDLL Name: //p'); do
-        ok=0
-        for a in $allowed; do
-            [ "$(echo "$dll" | tr a-z A-Z)" = "$(echo "$a" | tr a-z A-Z)" ] && ok=1
-        done
-        check "$exe imports only system DLLs (found $dll)" [ $ok -eq 1 ]
-    done
+    case $exe in
+    build/i686/*) objdump=i686-w64-mingw32-objdump
+                  known=$(awk '!/^#/ && NF == 2 { print $1, $2 }' scripts/nt4-imports.txt) ;;
+    *)            objdump=x86_64-w64-mingw32-objdump
+                  known=$(awk '!/^#/ && (NF == 2 || $3 == "x86_64") { print $1, $2 }' scripts/nt4-imports.txt) ;;
+    esac
+    found=$(imports $objdump "$exe")
+    check "$exe has an import table" [ -n "$found" ]
+    unknown=$(echo "$found" | grep -vxF "$known" | tr '\n' ' ')
+    check "$exe imports only what Windows NT 4.0 has (not in scripts/nt4-imports.txt: $unknown)" \
+        [ -z "$unknown" ]
 done
 
 # Each program carries the version record with the one version of

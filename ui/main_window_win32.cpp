@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <windows.h>
-#include <mmsystem.h>
+#include <mmsystem.h>   // SND_FILENAME
 #include "resources/resource.h"
 #include "settings/options.h"
 #include "ui/dialogs_win32.h"
@@ -66,7 +66,7 @@ struct Win32Platform final : MainWindowPlatform {
         SetTimer(gMainWindow, (UINT_PTR)timerId, periodMs, NULL);
     }
     void stopTimer(int timerId) override { KillTimer(gMainWindow, (UINT_PTR)timerId); }
-    void playSoundFile(const char* fileName) override { PlaySoundA(fileName, NULL, SND_FILENAME); }
+    void playSoundFile(const char* fileName) override { latePlaySound(fileName, SND_FILENAME); }
     void showMainWindow() override { ShowWindow(gMainWindow, SW_SHOWNORMAL); }
     void hideMainWindow() override { ShowWindow(gMainWindow, SW_HIDE); }
     void bringMainWindowToForeground() override { SetForegroundWindow(gMainWindow); }

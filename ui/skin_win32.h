@@ -3,6 +3,7 @@
 // tray, tooltips, the main dialog procedure).
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 #include "radio/program.h"
 #include "resources/resource.h"
 
@@ -28,6 +29,13 @@ void paintDisplay(HWND window);
 void prepareTrayIcons();
 void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* tip);
 void showTrayMenu(HWND window, const TrayMenuModel& model, int x, int y);
+
+// System functions bound on first use (late_binding_win32.cpp): SHELL32 and
+// WINMM load only when the tray or a beep first needs them, and a Windows
+// without a function gets the failure answer instead of refusing to load.
+BOOL lateShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
+HICON lateLoadIcon16(HINSTANCE instance, int iconId);
+BOOL latePlaySound(const char* sound, DWORD flags);
 
 // Tooltips of the main window's buttons.
 void createTooltips(HWND window);

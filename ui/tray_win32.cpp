@@ -14,10 +14,8 @@ HICON trayIconOff;
 }  // namespace
 
 void prepareTrayIcons() {
-    trayIconOn = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_RADIO_ON), IMAGE_ICON,
-                                   16, 16, LR_DEFAULTCOLOR);
-    trayIconOff = (HICON)LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_RADIO_OFF), IMAGE_ICON,
-                                    16, 16, LR_DEFAULTCOLOR);
+    trayIconOn = lateLoadIcon16(gInstance, IDI_RADIO_ON);
+    trayIconOff = lateLoadIcon16(gInstance, IDI_RADIO_OFF);
 }
 
 void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* tip) {
@@ -40,7 +38,7 @@ void shellNotifyIcon(HWND window, TrayAction action, bool iconOn, const char* ti
     data.uCallbackMessage = WM_TRAY_CALLBACK;
     data.hIcon = iconOn ? trayIconOn : trayIconOff;
     lstrcpynA(data.szTip, tip, 64);
-    Shell_NotifyIconA(message, &data);   // the shell's answer changes nothing here
+    lateShellNotifyIcon(message, &data);   // the shell's answer changes nothing here
 }
 
 void showTrayMenu(HWND window, const TrayMenuModel& model, int x, int y) {
