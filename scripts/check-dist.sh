@@ -14,7 +14,7 @@ check() {  # check <description> <command...>
     if "$@"; then passed=$((passed + 1)); else echo "FAILED: $what" >&2; failed=$((failed + 1)); fi
 }
 
-expected="INSTALL.TXT README.TXT beep.wav radio.ini tonecheck.exe tunrix.exe"
+expected="INSTALL.TXT README.TXT beep.wav radio.ini tonecheck.exe tunrix.exe tunrixctl.exe"
 actual=$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')
 check "zip holds exactly: $expected (has: $actual)" [ "$actual" = "$expected" ]
 
@@ -26,8 +26,8 @@ imports() {
         inside && /^\tDLL Name: / { dll = toupper($3); next }
         inside && dll != "" && /^\t[0-9a-f]+\t/ { print dll, ($3 == "<none>" || NF < 3 ? "#" $2 : $3) }'
 }
-for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe \
-           build/x86_64/ui/tunrix.exe build/x86_64/tonecheck/tonecheck.exe; do
+for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe build/i686/tunrixctl/tunrixctl.exe \
+           build/x86_64/ui/tunrix.exe build/x86_64/tonecheck/tonecheck.exe build/x86_64/tunrixctl/tunrixctl.exe; do
     case $exe in
     build/i686/*) objdump=i686-w64-mingw32-objdump
                   known=$(awk '!/^#/ && NF == 2 { print $1, $2 }' scripts/nt4-imports.txt) ;;
@@ -43,7 +43,7 @@ done
 
 # Each program carries the version record with the one version of
 # resources/version.h and a manifest that asks to run as the invoking user.
-for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe; do
+for exe in build/i686/ui/tunrix.exe build/i686/tonecheck/tonecheck.exe build/i686/tunrixctl/tunrixctl.exe; do
     check "$exe has a version record for Tunrix $version" \
         sh -c "strings -n 3 -el '$exe' | grep -qx 'ProductVersion' && strings -n 3 -el '$exe' | grep -qx '$version' && strings -n 3 -el '$exe' | grep -qx 'Tunrix'"
     check "$exe has an asInvoker manifest" grep -q 'level="asInvoker"' "$exe"

@@ -20,28 +20,9 @@ Function lookUp(const char* dll, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-#if defined(__i386__)
-// The MinGW runtime's conversions between multibyte and wide characters,
-// which its formatted output links in, call IsDBCSLeadByteEx through this
-// import slot. The function is not documented for Windows NT 3.51 and 4.0,
-// so the slot is defined here and binds the function on first use; where
-// kernel32 lacks it, the ANSI code page's test stands in. The program itself
-// formats no wide characters.
-BOOL WINAPI isDbcsLeadByteEx(UINT codePage, BYTE testChar) {
-    typedef BOOL(WINAPI * Function)(UINT, BYTE);
-    static const Function function = lookUp<Function>("kernel32.dll", "IsDBCSLeadByteEx");
-    return function != nullptr ? function(codePage, testChar) : IsDBCSLeadByte(testChar);
-}
-#endif
 
 }  // namespace
 
-#if defined(__i386__)
-extern "C" {
-extern BOOL(WINAPI* const importedIsDbcsLeadByteEx)(UINT, BYTE) __asm__("__imp__IsDBCSLeadByteEx@8");
-BOOL(WINAPI* const importedIsDbcsLeadByteEx)(UINT, BYTE) = isDbcsLeadByteEx;
-}
-#endif
 
 BOOL lateShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     typedef BOOL(WINAPI * Function)(DWORD, NOTIFYICONDATAA*);
