@@ -115,8 +115,10 @@ void switchRadioOff(Program& program, SwitchOffBy by) {
             break;
         case OffStep::endJumpDisplay: w.jumpDisplayPending = 0; break;
         case OffStep::rememberStation: copyFrequencyText(s.lastStation(), w.currentFrequency); break;
+        // The card's switch-off clears the flag too; this step clears it where
+        // the tray and display are told before the card is.
         case OffStep::clearPower: s.powerStatus = 0; break;
-        case OffStep::cardOff: powerOffCard(*program.port, s.ioPort); break;
+        case OffStep::cardOff: switchOff(*program.port, s.ioPort, s); break;
         case OffStep::redraw: redrawDisplay(program); break;
         case OffStep::beep: playButtonBeep(program); break;
         case OffStep::focusPower: platform.focusControl(IDC_POWER); break;
