@@ -20,15 +20,7 @@ for f in "$BENCH" "$MINIMAL" "$MINIMAL_DLLS" "$TUNRIX" "$BEEP"; do
     [ -f "$f" ] || { echo "missing $f (run make i686)" >&2; exit 1; }
 done
 
-TMP=$(mktemp -d /tmp/tunrix-bench.XXXXXX)
-XVFB_PID=""
-cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    rm -rf "$TMP"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+in_scratch_folder tunrix-bench
 
 start_xvfb || exit 1
 make_prefix "$TMP/prefix" || { echo "wineboot failed" >&2; exit 1; }

@@ -12,14 +12,7 @@ RUNS=${RUNS:-21}
 for f in "$CTL" "$EXE"; do
     [ -f "$f" ] || { echo "missing $f (run make native i686)" >&2; exit 1; }
 done
-TMP=$(mktemp -d /tmp/tunrixctl-bench.XXXXXX)
-XVFB_PID=""
-cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    rm -rf "$TMP"
-}
-trap cleanup EXIT
+in_scratch_folder tunrixctl-bench
 cd "$TMP"
 cp "$ROOT/package/radio.ini" radio.ini
 

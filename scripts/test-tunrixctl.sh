@@ -8,14 +8,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/scripts/wine-env.sh"
 CTL=$ROOT/build/native/tunrixctl/tunrixctl
 EXE=$ROOT/build/i686/tunrixctl/tunrixctl.exe
-TMP=$(mktemp -d /tmp/tunrixctl-test.XXXXXX)
-XVFB_PID=""
-cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    rm -rf "$TMP"
-}
-trap cleanup EXIT
+in_scratch_folder tunrixctl-test
 passed=0
 failed=0
 

@@ -1,6 +1,20 @@
 # Shared by run-e2e.sh, demo.sh and bench/run.sh (sourced, not run): a private
 # X display and a fresh 32-bit Wine prefix with sound switched off.
 
+# in_scratch_folder NAME: makes TMP a fresh folder under /tmp and, at exit,
+# stops the prefix's wineserver and the Xvfb started here and removes TMP.
+in_scratch_folder() {
+    TMP=$(mktemp -d "/tmp/$1.XXXXXX")
+    XVFB_PID=""
+    trap 'stop_scratch' EXIT
+    trap 'exit 130' INT TERM
+}
+stop_scratch() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$TMP"
+}
+
 # Starts Xvfb on the first free display from 93 up; sets DISPLAY and XVFB_PID.
 start_xvfb() {
     n=93
