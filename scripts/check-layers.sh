@@ -2,7 +2,9 @@
 # Checks the floors of the source tree: a file includes headers of its own
 # floor or the floors below, never above, and no two files of the programs
 # need each other, whether an include or a call closes the circle (calls are
-# read from the native object files with nm). Prints each fault; fails on any.
+# read with nm from the object files: the native core's, and when the i686
+# build is there, the Windows program's, skin included). Prints each fault;
+# fails on any.
 #   floor 0  common/ resources/     shared services and the numeric ids
 #   floor 1  card/                  the card: port protocol, frequency text
 #   floor 2  settings/              the settings record and radio.ini
@@ -13,6 +15,7 @@
 set -u
 cd "$(dirname "$0")/.."
 OBJECTS=${1:-build/native/CMakeFiles/tunrix_core.dir}
+WINDOWS=${2:-build/i686}
 TMP=$(mktemp -d /tmp/tunrix-layers.XXXXXX)
 trap 'rm -rf "$TMP"' EXIT
 
@@ -41,20 +44,46 @@ for file in $(git ls-files 'common/*' 'resources/*.h' 'card/*' 'settings/*' 'rad
     done
 done
 
-# Calls: which unit's object file uses a function that another unit's defines.
-if [ -d "$OBJECTS" ]; then
-    for object in $(find "$OBJECTS" -name '*.o'); do
-        unit=$(unit_of "${object#"$OBJECTS"/}")
-        unit=${unit%.cpp}
-        nm -C --defined-only -g "$object" | awk -v u="$unit" '$2 ~ /^[TW]$/ { $1 = ""; $2 = ""; sub(/^  /, ""); print u "\t" $0 }' >>"$TMP/defined"
-        nm -C -u "$object" | awk -v u="$unit" '{ $1 = ""; sub(/^ /, ""); print u "\t" $0 }' >>"$TMP/used"
+# Calls: which unit's object file uses a function or datum that another
+# unit's defines. An object stands for the source it was compiled from (the
+# CMake object path without its build folder); objects whose source is gone
+# are left out.
+# calls NM FOLDER PREFIX: the defined and used symbols of FOLDER's objects,
+# read with NM; PREFIX is the source folder of objects named without one.
+calls() {
+    for object in $(find "$2" -name '*.o' -o -name '*.obj'); do
+        source=${object#"$2"/}
+        source=${source%.o}
+        source=${source%.obj}
+        case $source in
+        __/*) source=${source#__/} ;;
+        */*) ;;
+        *) source=$3/$source ;;
+        esac
+        [ -f "$source" ] || continue
+        unit=$(unit_of "$source")
+        "$1" -C --defined-only -g "$object" | awk -v u="$unit" '$2 ~ /^[TWDBRV]$/ { $1 = ""; $2 = ""; sub(/^  /, ""); print u "\t" $0 }' >>"$TMP/defined.$1"
+        "$1" -C -u "$object" | awk -v u="$unit" '{ $1 = ""; sub(/^ /, ""); print u "\t" $0 }' >>"$TMP/used.$1"
     done
     awk -F '\t' 'NR == FNR { if (!($2 in owner)) owner[$2] = $1; next }
                  ($2 in owner) && owner[$2] != $1 { print $1 " " owner[$2] " call" }' \
-        "$TMP/defined" "$TMP/used" | sort -u >>"$TMP/edges"
+        "$TMP/defined.$1" "$TMP/used.$1" | sort -u >>"$TMP/edges"
+}
+if [ -d "$OBJECTS" ]; then
+    calls nm "$OBJECTS" .
 else
     echo "no object files in $OBJECTS (build natively first): calls not checked"
     faults=$((faults + 1))
+fi
+if [ -d "$WINDOWS/ui/CMakeFiles/tunrix_skin.dir" ] && command -v i686-w64-mingw32-nm >/dev/null; then
+    : >"$TMP/defined.i686-w64-mingw32-nm"
+    : >"$TMP/used.i686-w64-mingw32-nm"
+    for folder in "$WINDOWS/CMakeFiles/tunrix_core.dir" "$WINDOWS/ui/CMakeFiles/tunrix_skin.dir" \
+                  "$WINDOWS/ui/CMakeFiles/tunrix.dir"; do
+        prefix=ui
+        [ "$folder" = "$WINDOWS/CMakeFiles/tunrix_core.dir" ] && prefix=.
+        calls i686-w64-mingw32-nm "$folder" "$prefix"
+    done
 fi
 
 # Circles: strongly connected groups of units (Tarjan), each with one edge

@@ -12,10 +12,6 @@
 #include "ui/skin_win32.h"
 #include "ui/tray.h"
 
-Program gProgram;
-HINSTANCE gInstance;
-HWND gMainWindow;
-
 namespace {
 
 struct Win32Platform final : MainWindowPlatform {
