@@ -1,12 +1,12 @@
 // The yardsticks for the benchmark: the least a dialog-based Win32 program
 // does (its own dialog class, common controls, one template, the message
 // loop), built with the same toolchain and flags as tunrix. Built a second
-// time with MINIMAL_WITH_DESIGN_DLLS, it also imports and calls one function
-// of each further DLL the design names (GDI32, SHELL32, WINMM), so the loader
+// time with MINIMAL_WITH_TUNRIX_DLLS, it also imports and calls one function
+// of each further DLL that tunrix uses (GDI32, SHELL32, WINMM), so the loader
 // maps them at start as it would for a program that binds them statically.
 #include <windows.h>
 #include <commctrl.h>
-#if MINIMAL_WITH_DESIGN_DLLS
+#if MINIMAL_WITH_TUNRIX_DLLS
 #include <mmsystem.h>
 #include <shellapi.h>
 #endif
@@ -15,7 +15,7 @@ static HWND mainWindow;
 
 static INT_PTR CALLBACK minimalProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-#if MINIMAL_WITH_DESIGN_DLLS
+#if MINIMAL_WITH_TUNRIX_DLLS
         // Harmless calls whose only purpose is to keep each import in the table.
         DragAcceptFiles(window, FALSE);
         SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)GetStockObject(WHITE_BRUSH) + timeGetTime());

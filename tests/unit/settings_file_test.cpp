@@ -258,7 +258,7 @@ TEST(SettingsRead, MissingFileReportsAndEnds) {
     EXPECT_EQ(settings.ioPort, 0x20F);
 }
 
-// The design's example file and the one shipped in the release zip both
+// The example file of the tests and the one shipped in the release zip both
 // survive a read and a write unchanged.
 TEST(SettingsWrite, ExampleFilesWriteBackByteForByte) {
     for (const std::string& fixture : {kFixturePath, std::string(TUNRIX_PACKAGE_DIR) + "/radio.ini"}) {
