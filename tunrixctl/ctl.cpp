@@ -285,33 +285,28 @@ int checkArguments(Request& r, Reporter& report) {
     return kCtlOk;
 }
 
-// Reads the settings file; a missing file reads as the shipped defaults.
-int loadSettings(const std::string& path, RadioSettings& settings, Reporter& report, bool* exists) {
+// Reads the settings file, once; a missing file reads as the shipped defaults.
+int loadSettings(const std::string& path, RadioSettings& settings, Reporter& report) {
     settings = RadioSettings{};
-    parseSettingsText(kDefaultSettingsText, sizeof kDefaultSettingsText - 1, settings);
+    std::string text(kDefaultSettingsText, sizeof kDefaultSettingsText - 1);
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        *exists = false;
-        if (errno == ENOENT) return kCtlOk;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        text.clear();
+        char buffer[4096];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+        // A folder opens like a file on some systems; only its read fails.
+        const int readError = std::ferror(file) ? errno : 0;
+        std::fclose(file);
+        if (readError != 0) {
+            return report.fail(kCtlSettingsFile,
+                (std::string("cannot read ") + path + ": " + std::strerror(readError)).c_str());
+        }
+    } else if (errno != ENOENT) {
         return report.fail(kCtlSettingsFile,
             (std::string("cannot read ") + path + ": " + std::strerror(errno)).c_str());
     }
-    // A folder opens like a file on some systems; only its read fails.
-    const int first = std::fgetc(file);
-    const int readError = first == EOF && std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (readError != 0) {
-        return report.fail(kCtlSettingsFile,
-            (std::string("cannot read ") + path + ": " + std::strerror(readError)).c_str());
-    }
-    *exists = true;
-    RadioSettings read{};
-    SettingsServices services(report.host);
-    if (!readSettingsFile(path.c_str(), read, services)) {
-        return report.fail(kCtlSettingsFile, (std::string("cannot read ") + path).c_str());
-    }
-    settings = read;
+    parseSettingsText(text.data(), text.size(), settings);
     return kCtlOk;
 }
 
@@ -425,13 +420,11 @@ int runTunrixctl(int argc, const char* const* argv, CtlHost& host) {
 
     const std::string path = r.ini.empty() ? host.defaultSettingsPath() : r.ini;
     RadioSettings settings;
-    bool exists = false;
-    status = loadSettings(path, settings, report, &exists);
+    status = loadSettings(path, settings, report);
     if (status != kCtlOk) return status;
-    // The file keeps its own port; --port only chooses where this command writes.
-    uint16_t port = r.port;
-    if (port == 0) port = controlPortFor(settings.ioPort);
-    if (port == 0) port = 0x20F;
+    // The file keeps its own port (always one of the card's two once read);
+    // --port only chooses where this command writes.
+    const uint16_t port = r.port != 0 ? r.port : settings.ioPort;
 
     if (r.command == Command::status) {
         printStatus(settings, port, host);
